@@ -1,0 +1,50 @@
+// Console platform layer: the runtime extensions, command interpreter and
+// devices the programs expect from their original console, over Linux.
+//
+// Every program links this layer. Before main it puts the standard streams
+// on the console: standard input then delivers one line per refill and never
+// reads past it (so pauses and key reads see the next line), and standard
+// output is fully buffered and flushed before every wait, so a frame reaches
+// the terminal in one write.
+#ifndef PLATAFORMA_H
+#define PLATAFORMA_H
+
+#include <cstdio>
+
+namespace plataforma {
+
+// The command interpreter: "cls" and the pause commands ("pause",
+// "pause >NUL" in any spacing or case, "pause > nul | echo Fin").
+// Returns 0, or 1 for a command it does not know (which it does not run).
+int system(const char *ordre);
+
+// On stdin, drops what was delivered and not yet read (the rest of the
+// current line) and, on a terminal, what was typed ahead. Any other stream
+// is flushed as by the standard fflush.
+int fflush(FILE *flux);
+
+// One key without echo and without Enter. Extended keys come as two codes:
+// 224 (or 0 for F1 to F10) and then the scan code. At end of input: 27.
+int _getch();
+// Non-zero when a key is waiting (always at end of input).
+int _kbhit();
+// Sleeps for that many milliseconds.
+void _sleep(unsigned long ms);
+
+// Compares bytes as unsigned values with only A to Z folded onto a to z.
+int _strcmpi(const char *a, const char *b);
+// Lowers A to Z in place; returns s.
+char *_strlwr(char *s);
+// Writes valor in radix 2 to 36 with lower-case digits; a minus sign only in
+// radix 10, other radixes show the 32-bit pattern. Returns buffer.
+char *_itoa(int valor, char *buffer, int base);
+
+// Like the standard fopen, with the original's modes: a mode without "b" is
+// text mode (line feed stored as CR LF, CR LF read back as line feed), and
+// "prn" is the printer, whose bytes go to the print spooler (lp or lpr) when
+// the stream is closed. With no spooler, opening "prn" fails with ENOENT.
+FILE *fopen(const char *nom, const char *mode);
+
+}  // namespace plataforma
+
+#endif

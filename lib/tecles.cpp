@@ -1,0 +1,132 @@
+// Decoder of terminal key sequences into the console's key codes.
+#include "tecles.h"
+
+namespace plataforma {
+
+namespace {
+
+// The final byte of a CSI sequence (Esc [ ... F) lies in 0x40..0x7E.
+bool es_final_csi(unsigned char b) { return b >= 0x40 && b <= 0x7E; }
+
+}  // namespace
+
+void DescodificadorTecles::byte(unsigned char b) {
+  if (descarta_) {
+    descarta_ = !es_final_csi(b);
+    return;
+  }
+  if (sequencia_.empty()) {
+    if (b == tecla::esc) {
+      sequencia_.push_back(static_cast<char>(b));
+      esperat_ms_ = 0;
+    } else if (b == 0x7F || b == 0x08) {
+      codis_.push_back(tecla::retroces);
+    } else if (b == '\n' || b == '\r') {
+      codis_.push_back(tecla::retorn);
+    } else {
+      codis_.push_back(b);
+    }
+    return;
+  }
+
+  esperat_ms_ = 0;
+  if (sequencia_.size() == 1) {
+    if (b == '[' || b == 'O') {
+      sequencia_.push_back(static_cast<char>(b));
+      return;
+    }
+    // Esc followed by anything else: the Esc key, then that byte as a key.
+    sequencia_.clear();
+    codis_.push_back(tecla::esc);
+    byte(b);
+    return;
+  }
+
+  sequencia_.push_back(static_cast<char>(b));
+  // "Esc O x" is always three bytes; the Linux console's F1..F5 are "Esc [ [ x".
+  bool complet = sequencia_[1] == 'O' || (sequencia_.size() == 4 && sequencia_[2] == '[') ||
+                 (sequencia_[2] != '[' && es_final_csi(b));
+  if (complet) {
+    tradueix_sequencia();
+    sequencia_.clear();
+  } else if (sequencia_.size() > 16) {
+    sequencia_.clear();  // not a key we know: dropped whole
+    descarta_ = true;
+  }
+}
+
+void DescodificadorTecles::temps(int ms) {
+  if (descarta_ && ms >= espera_esc_ms) descarta_ = false;
+  if (sequencia_.empty()) return;
+  esperat_ms_ += ms;
+  if (esperat_ms_ >= espera_esc_ms) acaba_sequencia();
+}
+
+int DescodificadorTecles::treu_codi() {
+  int codi = codis_.front();
+  codis_.pop_front();
+  return codi;
+}
+
+void DescodificadorTecles::buida() {
+  descarta_ = false;
+  sequencia_.clear();
+  codis_.clear();
+}
+
+// Time ran out inside a sequence: what came is a plain Esc and plain keys.
+void DescodificadorTecles::acaba_sequencia() {
+  std::string bytes = sequencia_;
+  sequencia_.clear();
+  codis_.push_back(tecla::esc);
+  for (std::size_t i = 1; i < bytes.size(); i++) codis_.push_back(static_cast<unsigned char>(bytes[i]));
+}
+
+void DescodificadorTecles::estesa(int prefix, int codi) {
+  codis_.push_back(prefix);
+  codis_.push_back(codi);
+}
+
+void DescodificadorTecles::tradueix_sequencia() {
+  const char final = sequencia_.back();
+  if (sequencia_[1] == '[' && sequencia_[2] == '[') {
+    if (final >= 'A' && final <= 'E') estesa(tecla::prefix_funcio, tecla::f1 + (final - 'A'));
+    return;
+  }
+  // Letters: arrows, Home, End and (after Esc O) F1 to F4. Modifiers such as
+  // "Esc [ 1 ; 5 A" are ignored: the key is the same.
+  switch (final) {
+    case 'A': estesa(tecla::prefix_estesa, tecla::amunt); return;
+    case 'B': estesa(tecla::prefix_estesa, tecla::avall); return;
+    case 'C': estesa(tecla::prefix_estesa, tecla::dreta); return;
+    case 'D': estesa(tecla::prefix_estesa, tecla::esquerra); return;
+    case 'H': estesa(tecla::prefix_estesa, tecla::inici); return;
+    case 'F': estesa(tecla::prefix_estesa, tecla::fi); return;
+    case 'P': case 'Q': case 'R': case 'S':
+      estesa(tecla::prefix_funcio, tecla::f1 + (final - 'P'));
+      return;
+    case '~': break;
+    default: return;  // a sequence of no key of the console: nothing
+  }
+  // "Esc [ n ~" (possibly "Esc [ n ; m ~"): the number names the key.
+  int n = 0;
+  for (std::size_t i = 2; i < sequencia_.size() && sequencia_[i] >= '0' && sequencia_[i] <= '9'; i++)
+    n = n * 10 + (sequencia_[i] - '0');
+  switch (n) {
+    case 1: case 7: estesa(tecla::prefix_estesa, tecla::inici); return;
+    case 4: case 8: estesa(tecla::prefix_estesa, tecla::fi); return;
+    case 2: estesa(tecla::prefix_estesa, tecla::insereix); return;
+    case 3: estesa(tecla::prefix_estesa, tecla::suprimeix); return;
+    case 5: estesa(tecla::prefix_estesa, tecla::re_pag); return;
+    case 6: estesa(tecla::prefix_estesa, tecla::av_pag); return;
+    case 11: case 12: case 13: case 14: case 15:
+      estesa(tecla::prefix_funcio, tecla::f1 + (n - 11));
+      return;
+    case 17: case 18: case 19: case 20: case 21:
+      estesa(tecla::prefix_funcio, tecla::f1 + 5 + (n - 17));
+      return;
+    default: return;
+  }
+}
+
+}  // namespace plataforma

@@ -1,0 +1,215 @@
+// Runs built programs through pipes, with a time limit, and compares what
+// they leave with a table of expected cases.
+#include "programa.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+extern char **environ;
+
+namespace prova {
+
+namespace fs = std::filesystem;
+
+CarpetaTemporal::CarpetaTemporal() {
+  std::string plantilla = (fs::temp_directory_path() / "portafoli-XXXXXX").string();
+  if (!mkdtemp(plantilla.data())) throw std::runtime_error("mkdtemp failed");
+  cami_ = plantilla;
+}
+
+CarpetaTemporal::~CarpetaTemporal() {
+  std::error_code error;
+  fs::remove_all(cami_, error);
+}
+
+void CarpetaTemporal::escriu(const std::string &nom, const std::string &contingut) const {
+  std::ofstream f(cami(nom), std::ios::binary);
+  f << contingut;
+}
+
+std::string CarpetaTemporal::llegeix(const std::string &nom) const {
+  std::ifstream f(cami(nom), std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+bool CarpetaTemporal::existeix(const std::string &nom) const { return fs::exists(cami(nom)); }
+
+Fitxers CarpetaTemporal::fitxers() const {
+  Fitxers r;
+  for (const auto &entrada : fs::directory_iterator(cami_))
+    if (entrada.is_regular_file()) r[entrada.path().filename().string()] = llegeix(entrada.path().filename().string());
+  return r;
+}
+
+std::string cami_programa(const std::string &nom) {
+  return nom.find('/') != std::string::npos ? nom : std::string(DIR_PROGRAMES) + "/" + nom;
+}
+
+namespace {
+
+void no_bloquejant(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+
+std::vector<char *> entorn_del_fill(const std::vector<std::pair<std::string, std::string>> &canvis,
+                                    std::vector<std::string> &textos) {
+  for (char **e = environ; *e; e++) {
+    std::string_view variable = *e;
+    bool substituida = false;
+    for (const auto &[nom, valor] : canvis)
+      if (variable.substr(0, nom.size() + 1) == nom + "=") substituida = true;
+    if (!substituida) textos.emplace_back(variable);
+  }
+  for (const auto &[nom, valor] : canvis) textos.push_back(nom + "=" + valor);
+  std::vector<char *> r;
+  for (auto &t : textos) r.push_back(t.data());
+  r.push_back(nullptr);
+  return r;
+}
+
+}  // namespace
+
+Resultat executa(const Execucio &e) {
+  Resultat r;
+  std::string programa = cami_programa(e.programa);
+  std::vector<std::string> arguments{programa};
+  arguments.insert(arguments.end(), e.arguments.begin(), e.arguments.end());
+  std::vector<char *> argv;
+  for (auto &a : arguments) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> textos;
+  std::vector<char *> envp = entorn_del_fill(e.entorn, textos);
+
+  int entrada[2], sortida[2], errors[2];
+  if (pipe2(entrada, O_CLOEXEC) || pipe2(sortida, O_CLOEXEC) || pipe2(errors, O_CLOEXEC)) {
+    ADD_FAILURE() << "pipe failed";
+    return r;
+  }
+  pid_t fill = fork();
+  if (fill == 0) {
+    dup2(entrada[0], STDIN_FILENO);
+    dup2(sortida[1], STDOUT_FILENO);
+    dup2(errors[1], STDERR_FILENO);
+    if (chdir(e.carpeta.c_str()) != 0) _exit(126);
+    execve(programa.c_str(), argv.data(), envp.data());
+    _exit(127);
+  }
+  close(entrada[0]);
+  close(sortida[1]);
+  close(errors[1]);
+  no_bloquejant(entrada[1]);
+  no_bloquejant(sortida[0]);
+  no_bloquejant(errors[0]);
+
+  struct sigaction ignora {}, previa {};
+  ignora.sa_handler = SIG_IGN;
+  sigaction(SIGPIPE, &ignora, &previa);
+
+  std::size_t escrit = 0;
+  int fd_entrada = entrada[1];
+  if (e.entrada.empty()) {
+    close(fd_entrada);
+    fd_entrada = -1;
+  }
+  bool sortida_oberta = true, errors_oberts = true;
+  auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(e.temps_maxim_ms);
+  while (sortida_oberta || errors_oberts) {
+    auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(limit - std::chrono::steady_clock::now());
+    if (resta.count() <= 0) {
+      r.temps_esgotat = true;
+      kill(fill, SIGKILL);
+      break;
+    }
+    pollfd p[3] = {{sortida_oberta ? sortida[0] : -1, POLLIN, 0},
+                   {errors_oberts ? errors[0] : -1, POLLIN, 0},
+                   {fd_entrada, POLLOUT, 0}};
+    if (poll(p, 3, static_cast<int>(resta.count())) < 0 && errno != EINTR) break;
+    char bloc[8192];
+    for (int i = 0; i < 2; i++) {
+      if (!p[i].revents) continue;
+      ssize_t n = read(p[i].fd, bloc, sizeof bloc);
+      if (n > 0) {
+        (i == 0 ? r.sortida : r.errors).append(bloc, static_cast<std::size_t>(n));
+      } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+        (i == 0 ? sortida_oberta : errors_oberts) = false;
+      }
+    }
+    if (fd_entrada >= 0 && p[2].revents) {
+      ssize_t n = write(fd_entrada, e.entrada.data() + escrit, e.entrada.size() - escrit);
+      if (n > 0) escrit += static_cast<std::size_t>(n);
+      if ((n < 0 && errno != EAGAIN && errno != EINTR) || escrit == e.entrada.size()) {
+        close(fd_entrada);
+        fd_entrada = -1;
+      }
+    }
+  }
+  if (fd_entrada >= 0) close(fd_entrada);
+  close(sortida[0]);
+  close(errors[0]);
+  sigaction(SIGPIPE, &previa, nullptr);
+
+  int estat = 0;
+  while (waitpid(fill, &estat, 0) < 0 && errno == EINTR) {
+  }
+  if (WIFEXITED(estat))
+    r.estat = WEXITSTATUS(estat);
+  else if (WIFSIGNALED(estat))
+    r.estat = 128 + WTERMSIG(estat);
+  return r;
+}
+
+std::string visible(const std::string &bytes) {
+  std::string r;
+  char tros[8];
+  for (unsigned char c : bytes) {
+    if (c == '\n') {
+      r += "\\n\n";
+    } else if (c == '\\') {
+      r += "\\\\";
+    } else if (c < 0x20 || c >= 0x7F) {
+      std::snprintf(tros, sizeof tros, "\\x%02X", c);
+      r += tros;
+    } else {
+      r.push_back(static_cast<char>(c));
+    }
+  }
+  return r;
+}
+
+void comprova(const std::string &programa, const std::vector<Cas> &casos) {
+  for (const Cas &cas : casos) {
+    SCOPED_TRACE(programa + ": " + cas.nom);
+    CarpetaTemporal carpeta;
+    for (const auto &[nom, contingut] : cas.abans) carpeta.escriu(nom, contingut);
+    Resultat r = executa({.programa = programa,
+                          .entrada = cas.entrada,
+                          .arguments = cas.arguments,
+                          .carpeta = carpeta.cami(),
+                          .entorn = cas.entorn});
+    EXPECT_FALSE(r.temps_esgotat) << "did not end in time";
+    EXPECT_EQ(visible(r.sortida), visible(cas.sortida));
+    EXPECT_EQ(r.estat, cas.estat);
+    EXPECT_EQ(visible(r.errors), visible(cas.errors));
+    if (cas.despres) {
+      Fitxers reals = carpeta.fitxers();
+      for (auto &[nom, contingut] : reals) contingut = visible(contingut);
+      Fitxers esperats = *cas.despres;
+      for (auto &[nom, contingut] : esperats) contingut = visible(contingut);
+      EXPECT_EQ(reals, esperats);
+    }
+  }
+}
+
+}  // namespace prova

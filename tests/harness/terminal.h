@@ -1,0 +1,66 @@
+// Runs a program on an 80 x 25 pseudo-terminal and keeps what a person would
+// see on it, rendered by libvterm.
+#ifndef ARNES_TERMINAL_H
+#define ARNES_TERMINAL_H
+
+#include <sys/types.h>
+#include <termios.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct VTerm;
+struct VTermScreen;
+
+namespace prova {
+
+class Terminal {
+ public:
+  static constexpr int files = 25, columnes = 80;
+
+  Terminal(const std::string &programa, const std::string &carpeta,
+           const std::vector<std::string> &arguments = {});
+  ~Terminal();
+  Terminal(const Terminal &) = delete;
+  Terminal &operator=(const Terminal &) = delete;
+
+  // Types bytes as the keyboard would send them.
+  void escriu(const std::string &bytes);
+  // Waits (up to the limit) until the condition holds on the screen;
+  // returns whether it did.
+  bool espera(const std::function<bool()> &condicio, int ms = 10000);
+  bool espera_text(const std::string &text, int ms = 10000);
+  // Sends a signal to the program.
+  void senyal(int senyal);
+  // Waits for the program to end; its exit status, or -1 on time-out.
+  int espera_final(int ms = 10000);
+
+  std::string fila(int fila) const;  // one row, trailing blanks removed
+  std::string pantalla() const;      // all rows, one per line
+  int fila_cursor() const;
+  int columna_cursor() const;
+  // The terminal's mode as the program leaves it (seen from the slave side).
+  termios mode() const;
+  const termios &mode_inicial() const { return mode_inicial_; }
+  bool acabat() const { return acabat_; }
+
+ private:
+  void llegeix(int ms);
+
+  int mestre_ = -1, esclau_ = -1;
+  pid_t fill_ = -1;
+  bool acabat_ = false;
+  int estat_ = -1;
+  termios mode_inicial_{};
+  VTerm *vt_ = nullptr;
+  VTermScreen *pantalla_ = nullptr;
+};
+
+// The two modes agree on what a program may change: line mode, echo,
+// signals and input translation.
+bool mateix_mode(const termios &a, const termios &b);
+
+}  // namespace prova
+
+#endif

@@ -1,0 +1,43 @@
+// Test helper: shows the codes of the keys it reads, with the mode asked for
+// on its command line ("getch", "kbhit", "pausa", "linia", "senyal").
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "plataforma.h"
+
+int main(int argc, char **argv) {
+  const char *mode = argc > 1 ? argv[1] : "getch";
+  if (std::strcmp(mode, "getch") == 0) {
+    // Shows each code until "q".
+    std::printf("llest\n");
+    for (int codi = 0; codi != 'q';) {
+      codi = plataforma::_getch();
+      std::printf("[%d]", codi);
+    }
+    std::printf("\nfi\n");
+  } else if (std::strcmp(mode, "kbhit") == 0) {
+    // Polls until a key is waiting, then reads it: the poll must not take it.
+    std::printf("llest\n");
+    while (!plataforma::_kbhit()) plataforma::_sleep(5);
+    std::printf("[%d]\n", plataforma::_getch());
+  } else if (std::strcmp(mode, "pausa") == 0) {
+    // A pause, then a line: the key of the pause is not part of the line.
+    std::printf("llest\n");
+    plataforma::system("pause");
+    char linia[64] = "";
+    if (std::fgets(linia, sizeof linia, stdin)) std::printf("linia=%s", linia);
+    std::printf("fi\n");
+  } else if (std::strcmp(mode, "senyal") == 0) {
+    // Waits in raw mode; the test ends it with a signal.
+    std::printf("llest\n");
+    plataforma::_getch();
+    std::printf("fi\n");
+  } else if (std::strcmp(mode, "cls") == 0) {
+    std::printf("abans\n");
+    plataforma::system("cls");
+    std::printf("despres");
+    plataforma::_getch();
+  }
+  return 0;
+}

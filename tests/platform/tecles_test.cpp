@@ -1,0 +1,113 @@
+// The key decoder, fed bytes and elapsed time, without a terminal.
+#include "tecles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using plataforma::DescodificadorTecles;
+
+// Feeds the bytes at once, then lets the given time pass; returns all codes.
+std::vector<int> codis(const std::string &bytes, int ms_despres = 0) {
+  DescodificadorTecles d;
+  for (unsigned char b : bytes) d.byte(b);
+  if (ms_despres) d.temps(ms_despres);
+  std::vector<int> r;
+  while (d.hi_ha_codi()) r.push_back(d.treu_codi());
+  return r;
+}
+
+using V = std::vector<int>;
+
+TEST(DescodificadorTecles, PlainKeysAndTheirTranslations) {
+  EXPECT_EQ(codis("a"), V{'a'});
+  EXPECT_EQ(codis("Az9 "), (V{'A', 'z', '9', ' '}));
+  EXPECT_EQ(codis("\r"), V{13});
+  EXPECT_EQ(codis("\n"), V{13});
+  EXPECT_EQ(codis("\x7f"), V{8});
+  EXPECT_EQ(codis("\b"), V{8});
+  EXPECT_EQ(codis("\x03"), V{3});
+  EXPECT_EQ(codis("\xE7"), V{0xE7});  // an 8-bit byte stays as it is
+}
+
+TEST(DescodificadorTecles, ArrowsAndEditingKeysGiveThePrefix224) {
+  struct {
+    const char *bytes;
+    int codi;
+  } casos[] = {
+      {"\x1b[A", 72}, {"\x1b[D", 75}, {"\x1b[C", 77}, {"\x1b[B", 80},   // arrows
+      {"\x1bOA", 72}, {"\x1bOB", 80}, {"\x1bOC", 77}, {"\x1bOD", 75},   // application mode
+      {"\x1b[H", 71}, {"\x1b[F", 79}, {"\x1bOH", 71}, {"\x1bOF", 79},   // Home, End
+      {"\x1b[1~", 71}, {"\x1b[7~", 71}, {"\x1b[4~", 79}, {"\x1b[8~", 79},
+      {"\x1b[5~", 73}, {"\x1b[6~", 81}, {"\x1b[2~", 82}, {"\x1b[3~", 83},
+      {"\x1b[1;5A", 72}, {"\x1b[3;2~", 83},                             // with modifiers
+  };
+  for (const auto &c : casos) EXPECT_EQ(codis(c.bytes), (V{224, c.codi})) << "Esc" << (c.bytes + 1);
+}
+
+TEST(DescodificadorTecles, FunctionKeysGiveThePrefix0) {
+  EXPECT_EQ(codis("\x1bOP"), (V{0, 59}));
+  EXPECT_EQ(codis("\x1bOS"), (V{0, 62}));
+  EXPECT_EQ(codis("\x1b[11~"), (V{0, 59}));
+  EXPECT_EQ(codis("\x1b[15~"), (V{0, 63}));
+  EXPECT_EQ(codis("\x1b[17~"), (V{0, 64}));
+  EXPECT_EQ(codis("\x1b[21~"), (V{0, 68}));
+  EXPECT_EQ(codis("\x1b[[A"), (V{0, 59}));  // Linux console
+  EXPECT_EQ(codis("\x1b[[E"), (V{0, 63}));
+}
+
+TEST(DescodificadorTecles, LoneEscWaitsForItsTimeout) {
+  DescodificadorTecles d;
+  d.byte(27);
+  EXPECT_TRUE(d.esperant());
+  EXPECT_FALSE(d.hi_ha_codi());
+  d.temps(30);
+  EXPECT_FALSE(d.hi_ha_codi());  // 30 ms: still possibly a sequence
+  d.temps(20);
+  ASSERT_TRUE(d.hi_ha_codi());  // 50 ms in all: a plain Esc
+  EXPECT_EQ(d.treu_codi(), 27);
+  EXPECT_FALSE(d.esperant());
+}
+
+TEST(DescodificadorTecles, ByteBeforeTimeoutRestartsTheWait) {
+  DescodificadorTecles d;
+  d.byte(27);
+  d.temps(40);
+  d.byte('[');
+  d.temps(40);  // 40 ms since '[': the sequence is still open
+  EXPECT_FALSE(d.hi_ha_codi());
+  d.byte('A');
+  ASSERT_TRUE(d.hi_ha_codi());
+  EXPECT_EQ(d.treu_codi(), 224);
+  EXPECT_EQ(d.treu_codi(), 72);
+}
+
+TEST(DescodificadorTecles, EscFollowedByOtherKeys) {
+  EXPECT_EQ(codis("\x1bx"), (V{27, 'x'}));         // Alt+x: Esc, then x
+  EXPECT_EQ(codis("\x1b\x1b", 50), (V{27, 27}));   // two Esc presses
+  EXPECT_EQ(codis("\x1b[", 50), (V{27, '['}));     // an unfinished sequence times out
+  EXPECT_EQ(codis("\x1b[Aq\x1b[B"), (V{224, 72, 'q', 224, 80}));
+}
+
+TEST(DescodificadorTecles, UnknownSequencesGiveNoKey) {
+  EXPECT_EQ(codis("\x1b[99~"), V{});
+  EXPECT_EQ(codis("\x1b[Z"), V{});
+  EXPECT_EQ(codis("\x1b[200~x"), V{'x'});
+  EXPECT_EQ(codis("\x1b[" + std::string(30, '1')), V{});  // runaway sequence is dropped
+}
+
+TEST(DescodificadorTecles, EmptyingForgetsPendingInput) {
+  DescodificadorTecles d;
+  d.byte('a');
+  d.byte(27);
+  d.buida();
+  EXPECT_FALSE(d.hi_ha_codi());
+  EXPECT_FALSE(d.esperant());
+  d.temps(100);
+  EXPECT_FALSE(d.hi_ha_codi());
+}
+
+}  // namespace
