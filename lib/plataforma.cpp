@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -111,7 +112,6 @@ std::size_t linia_posicio = 0;    // how much of it stdin has taken
 void llegeix_linia_dispositiu(std::string &linia) {
   linia.clear();
   if (entrada_es_terminal()) {
-    restaura_terminal();
     char bloc[4096];
     for (;;) {
       ssize_t n = read(STDIN_FILENO, bloc, sizeof bloc);
@@ -131,6 +131,7 @@ void llegeix_linia_dispositiu(std::string &linia) {
 }
 
 ssize_t llegeix_consola(void *, char *desti, std::size_t mida) {
+  if (linia_posicio == linia_lliurada.size() && entrada_es_terminal()) restaura_terminal();
   buida_sortida();
   if (linia_posicio == linia_lliurada.size()) {
     llegeix_linia_dispositiu(linia_lliurada);
@@ -207,12 +208,13 @@ int llegeix_byte() {
 // Waits for one key, as the pause command does: a key that sends several
 // codes counts as one; on a pipe one byte; at the end of input, at once.
 void espera_tecla() {
-  buida_sortida();
   if (!entrada_es_terminal()) {
+    buida_sortida();
     llegeix_byte();
     return;
   }
   entra_mode_cru();
+  buida_sortida();
   omple_descodificador(true);
   if (!descodificador.hi_ha_codi()) return;
   int codi = descodificador.treu_codi();
@@ -251,6 +253,16 @@ void esborra_pantalla() {
 }
 
 constexpr std::string_view missatge_pausa = "Premeu qualsevol tecla per continuar . . . ";
+
+// ---------------------------------------------------------------------------
+// The state of every stream opened here stays listed until the stream is
+// closed: a program may end with a file still open, and the standard library
+// then flushes the stream without closing it.
+
+std::set<const void *> &oberts() {
+  static auto *vius = new std::set<const void *>;  // never destroyed: streams outlive static objects
+  return *vius;
+}
 
 // ---------------------------------------------------------------------------
 // Text-mode files: each line feed is stored as CR LF and CR LF is read back
@@ -329,6 +341,7 @@ int situa_text(void *galeta, off64_t *posicio, int des_de) {
 int tanca_text(void *galeta) {
   auto *f = static_cast<FitxerText *>(galeta);
   int r = close(f->fd);
+  oberts().erase(f);
   delete f;
   return r;
 }
@@ -402,6 +415,7 @@ bool envia_a_cua(const std::string &ordre, const std::string &dades) {
 int tanca_impressora(void *galeta) {
   auto *p = static_cast<Impressora *>(galeta);
   bool be = p->dades.empty() || envia_a_cua(p->ordre, p->dades);
+  oberts().erase(p);
   delete p;
   return be ? 0 : -1;
 }
@@ -416,7 +430,10 @@ FILE *obre_impressora(bool text) {
   auto *p = new Impressora{ordre, text, {}};
   cookie_io_functions_t funcions{nullptr, escriu_impressora, nullptr, tanca_impressora};
   FILE *f = fopencookie(p, "w", funcions);
-  if (!f) delete p;
+  if (f)
+    oberts().insert(p);
+  else
+    delete p;
   return f;
 }
 
@@ -504,26 +521,28 @@ int fflush(FILE *flux) {
 }
 
 int _getch() {
-  buida_sortida();
   if (!entrada_es_terminal()) {
+    buida_sortida();
     int b = llegeix_byte();
     return b < 0 ? tecla::esc : b;
   }
-  if (!descodificador.hi_ha_codi()) {
-    entra_mode_cru();
-    omple_descodificador(true);
-  }
+  // Raw mode comes before the output, so that a key typed on seeing it is
+  // read as a key and not echoed.
+  entra_mode_cru();
+  buida_sortida();
+  if (!descodificador.hi_ha_codi()) omple_descodificador(true);
   return descodificador.hi_ha_codi() ? descodificador.treu_codi() : tecla::esc;
 }
 
 int _kbhit() {
-  buida_sortida();
   if (!entrada_es_terminal()) {
+    buida_sortida();
     pollfd p{STDIN_FILENO, POLLIN, 0};
     return poll(&p, 1, 0) != 0;  // readable, at its end, or closed: a read will not wait
   }
-  if (descodificador.hi_ha_codi()) return 1;
   entra_mode_cru();
+  buida_sortida();
+  if (descodificador.hi_ha_codi()) return 1;
   omple_descodificador(false);
   return descodificador.hi_ha_codi() || fi_dispositiu;
 }
@@ -605,7 +624,9 @@ FILE *fopen(const char *nom, const char *mode) {
     close(fd);
     delete f;
     errno = error;
+    return nullptr;
   }
+  oberts().insert(f);
   return flux;
 }
 

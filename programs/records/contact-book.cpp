@@ -339,6 +339,7 @@ void genera_informe() {
     escriu_agenda();
     errno = error;
     std::perror("Could not open \"prn\" for output");
+    if (informe) std::fclose(informe);
     std::exit(1);
   }
   if (!informe) {
