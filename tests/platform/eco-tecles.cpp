@@ -1,5 +1,5 @@
 // Test helper: shows the codes of the keys it reads, with the mode asked for
-// on its command line ("getch", "kbhit", "pausa", "linia", "senyal").
+// on its command line ("getch", "kbhit", "pausa", "senyal", "falla", "cls").
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -33,6 +33,12 @@ int main(int argc, char **argv) {
     std::printf("llest\n");
     plataforma::_getch();
     std::printf("fi\n");
+  } else if (std::strcmp(mode, "falla") == 0) {
+    // Crashes while in raw mode.
+    plataforma::_kbhit();
+    std::printf("llest\n");
+    std::fflush(stdout);
+    std::raise(SIGSEGV);
   } else if (std::strcmp(mode, "cls") == 0) {
     std::printf("abans\n");
     plataforma::system("cls");

@@ -86,4 +86,14 @@ TEST(TerminalTecles, ModeIsRestoredOnSignals) {
   }
 }
 
+TEST(TerminalTecles, ModeIsRestoredOnACrash) {
+  CarpetaTemporal carpeta;
+  Terminal t(ECO_TECLES, carpeta.cami(), {"falla"});
+  ASSERT_TRUE(t.espera_text("llest"));
+  int estat = t.espera_final();
+  EXPECT_NE(estat, 0);
+  EXPECT_NE(estat, -1);
+  EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+}
+
 }  // namespace
