@@ -106,6 +106,22 @@ void buida_sortida() { std::fflush(stdout); }
 // bytes are read one by one up to the line feed, so nothing past the line is
 // taken from the device and a later key read or pause sees the next line.
 
+// Every byte from the console passes through here, the input's one meeting
+// point with the terminal. Returns what read returns, EINTR retried.
+ssize_t llegeix_dispositiu(char *desti, std::size_t mida) {
+  for (;;) {
+    ssize_t n = read(STDIN_FILENO, desti, mida);
+    if (n < 0 && errno == EINTR) continue;
+    return n;
+  }
+}
+
+// One byte from the console, or -1 at its end.
+int llegeix_byte() {
+  char b;
+  return llegeix_dispositiu(&b, 1) == 1 ? static_cast<unsigned char>(b) : -1;
+}
+
 std::string linia_lliurada;       // the line being handed to stdin's buffer
 std::size_t linia_posicio = 0;    // how much of it stdin has taken
 
@@ -113,19 +129,12 @@ void llegeix_linia_dispositiu(std::string &linia) {
   linia.clear();
   if (entrada_es_terminal()) {
     char bloc[4096];
-    for (;;) {
-      ssize_t n = read(STDIN_FILENO, bloc, sizeof bloc);
-      if (n < 0 && errno == EINTR) continue;
-      if (n > 0) linia.assign(bloc, static_cast<std::size_t>(n));
-      return;
-    }
+    ssize_t n = llegeix_dispositiu(bloc, sizeof bloc);
+    if (n > 0) linia.assign(bloc, static_cast<std::size_t>(n));
+    return;
   }
-  for (;;) {
-    char c;
-    ssize_t n = read(STDIN_FILENO, &c, 1);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    linia.push_back(c);
+  for (int c; (c = llegeix_byte()) >= 0;) {
+    linia.push_back(static_cast<char>(c));
     if (c == '\n') return;
   }
 }
@@ -182,27 +191,15 @@ bool omple_descodificador(bool espera) {
       if (!espera) return false;
       continue;
     }
-    unsigned char b;
-    ssize_t n = read(STDIN_FILENO, &b, 1);
-    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) {
+    int b = llegeix_byte();
+    if (b < 0) {
       fi_dispositiu = true;
       break;
     }
     darrer_byte = std::chrono::steady_clock::now();
-    descodificador.byte(b);
+    descodificador.byte(static_cast<unsigned char>(b));
   }
   return true;
-}
-
-// One byte from a pipe or file, or -1 at its end.
-int llegeix_byte() {
-  for (;;) {
-    unsigned char b;
-    ssize_t n = read(STDIN_FILENO, &b, 1);
-    if (n < 0 && errno == EINTR) continue;
-    return n == 1 ? b : -1;
-  }
 }
 
 // Waits for one key, as the pause command does: a key that sends several
