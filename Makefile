@@ -28,7 +28,7 @@ test: all
 	ctest --test-dir $(ASAN) --output-on-failure -j$(JOBS)
 
 bench: prepara
-	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DBENCHMARKS=ON >/dev/null
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DBENCHMARKS=ON -DTESTS=OFF >/dev/null
 	cmake --build $(BENCH) -j$(JOBS)
 	@for b in $(BENCH)/bench-bin/*; do echo "== $$b"; $$b || exit 1; done
 

@@ -358,9 +358,9 @@ std::string cerca_al_cami(const char *nom) {
   std::string_view carpetes = cami ? cami : "/usr/bin:/bin";
   while (true) {
     std::size_t fi = carpetes.find(':');
-    std::string carpeta(carpetes.substr(0, fi));
-    if (carpeta.empty()) carpeta = ".";
-    std::string candidat = carpeta + "/" + nom;
+    std::string_view carpeta = carpetes.substr(0, fi);
+    std::string candidat(carpeta.empty() ? std::string_view(".") : carpeta);
+    candidat.append("/").append(nom);
     if (access(candidat.c_str(), X_OK) == 0) return candidat;
     if (fi == std::string_view::npos) return "";
     carpetes.remove_prefix(fi + 1);
