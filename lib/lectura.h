@@ -18,15 +18,34 @@ constexpr int fi_entrada = EOF;
 // Reads values with the scanf format, which holds n conversions.
 // Returns 1 when all n matched; 0 when the reply did not match, after
 // dropping the rest of its line; fi_entrada when input ended first.
-[[gnu::format(scanf, 2, 3)]] inline int llegeix_valors(int n, const char *format, ...) {
-  va_list valors;
-  va_start(valors, format);
+inline int vllegeix_valors(int n, const char *format, std::va_list valors) {
   int llegits = std::vscanf(format, valors);
-  va_end(valors);
   if (llegits == n) return 1;
   if (llegits == EOF || std::feof(stdin)) return fi_entrada;
   plataforma::fflush(stdin);
   return 0;
+}
+
+[[gnu::format(scanf, 2, 3)]] inline int llegeix_valors(int n, const char *format, ...) {
+  std::va_list valors;
+  va_start(valors, format);
+  int r = vllegeix_valors(n, format, valors);
+  va_end(valors);
+  return r;
+}
+
+// Prints the question and reads the reply with the scanf format (n
+// conversions), asking again while the reply does not match. False when
+// input ended first.
+[[gnu::format(scanf, 3, 4)]] inline bool pregunta(const char *text, int n, const char *format, ...) {
+  for (;;) {
+    std::fputs(text, stdout);
+    std::va_list valors;
+    va_start(valors, format);
+    int r = vllegeix_valors(n, format, valors);
+    va_end(valors);
+    if (r != 0) return r == 1;
+  }
 }
 
 // Reads the rest of the current line into linia, without its line feed.

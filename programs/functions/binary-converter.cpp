@@ -1,0 +1,46 @@
+// Writes a non-negative number in binary three ways.
+#include <cstdint>
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+// Most significant digit first: the digits of n / 2, then n's last one.
+void d2b(int n) {
+  int quocient = n / 2, residu = n % 2, digit;
+  if (n == 0) {
+    digit = 0;
+  } else if (n <= 1) {
+    digit = 1;
+  } else {
+    digit = residu;
+    d2b(quocient);
+  }
+  std::printf("%d", digit);
+}
+
+void d2b2(int n) {
+  if (n > 1) d2b2(n / 2);
+  std::printf("%d", n % 2);
+}
+
+// An int whose decimal digits are n's binary digits: exact up to 1023,
+// beyond which the 32-bit arithmetic wraps.
+int d2b3(int n) {
+  if (n > 1) return static_cast<int>(static_cast<std::uint32_t>(d2b3(n / 2)) * 10u + static_cast<std::uint32_t>(n % 2));
+  return n % 2;
+}
+
+int main() {
+  int n;
+  do {
+    if (!lectura::pregunta("Fica un numero decimal i enter: ", 1, "%d", &n)) return 0;
+  } while (n < 0);
+  std::printf("El numero decimal %d es: ", n);
+  d2b(n);
+  std::printf(" en binari.\n");
+  d2b2(n);
+  std::printf(" en binari.\n");
+  std::printf(" %d en binari.\n", d2b3(n));
+  plataforma::_getch();
+}

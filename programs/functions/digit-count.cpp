@@ -1,0 +1,13 @@
+// Number of decimal digits of a number.
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+#include "util.h"
+
+int main() {
+  int nombre;
+  if (!lectura::pregunta("\nIntrodueix un nombre: ", 1, "%d", &nombre)) return 0;
+  std::printf("\nEl total es: %d", nombre_xifres(nombre));
+  plataforma::system("pause >NUL");
+}

@@ -1,0 +1,11 @@
+// Carries a factorial of its own, the library's, and does nothing when run.
+#include <cstdint>
+
+// n!, exact up to 12; from 13 on the 32-bit product wraps.
+long factorial(int n) {
+  std::uint32_t producte = 1;
+  for (std::int64_t i = 1; i <= n && producte != 0; i++) producte *= static_cast<std::uint32_t>(i);
+  return static_cast<std::int32_t>(producte);
+}
+
+int main() {}

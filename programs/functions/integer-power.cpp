@@ -1,0 +1,38 @@
+// Recursive power with an integer result.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+// One level of recursion per unit of the exponent: larger ones are asked again.
+constexpr int exponent_maxim = 10000;
+
+// A real truncated toward zero to an int, wrapping as 32-bit arithmetic does
+// beyond its range (NaN gives 0).
+int trunca(double x) {
+  if (std::isnan(x)) return 0;
+  double resta = std::fmod(std::trunc(x), 4294967296.0);
+  if (resta < 0) resta += 4294967296.0;
+  return static_cast<int>(static_cast<std::uint32_t>(resta));
+}
+
+// Every level truncates to int: pot(2.5, 2) is 5, pot(0.5, 1) is 0.
+int pot(double base, int exponent) {
+  if (exponent == 0) return 1;
+  return trunca(pot(base, exponent - 1) * base);
+}
+
+int main() {
+  double base;
+  int exponent;
+  do {
+    if (!lectura::pregunta("Fica la base: ", 1, "%lf", &base)) return 0;
+  } while (base < 0 || std::isnan(base));
+  do {
+    if (!lectura::pregunta("Fica l'exponent: ", 1, "%d", &exponent)) return 0;
+  } while (exponent < 0 || exponent > exponent_maxim);
+  std::printf("El numero %g elevat a %d es: %d", base, exponent, pot(base, exponent));
+  plataforma::_getch();
+}

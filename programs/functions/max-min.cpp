@@ -1,0 +1,23 @@
+// Larger and smaller of two numbers, returned through pointers.
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+void maxmin(int x1, int x2, int *max, int *min) {
+  if (x1 > x2) {
+    *max = x1;
+    *min = x2;
+  } else {
+    *max = x2;
+    *min = x1;
+  }
+}
+
+int main() {
+  int x1, x2, max, min;
+  if (!lectura::pregunta("\nEscriu dos nombres, separats per espai: ", 2, "%d %d", &x1, &x2)) return 0;
+  maxmin(x1, x2, &max, &min);
+  std::printf("El m\xE0" "xim es: %d, i el minim es: %d\n", max, min);
+  plataforma::system("pause >NUL");
+}

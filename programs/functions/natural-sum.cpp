@@ -1,0 +1,22 @@
+// Recursive sum of the first n natural numbers.
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+// The largest limit whose sum fits in an int; one level of recursion each.
+constexpr int tope_maxim = 65535;
+
+int suma_naturals(int n) {
+  if (n <= 1) return n;
+  return suma_naturals(n - 1) + n;
+}
+
+int main() {
+  int n;
+  do {
+    if (!lectura::pregunta("Fica un numero tope: ", 1, "%d", &n)) return 0;
+  } while (n <= 0 || n > tope_maxim);
+  std::printf("La suma dels primers %d nombres naturals es: %d\n", n, suma_naturals(n));
+  plataforma::_getch();
+}

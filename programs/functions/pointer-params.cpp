@@ -1,0 +1,12 @@
+// Three calls of a function that adds into a variable through a pointer; shows nothing.
+#include "plataforma.h"
+
+void p(int x, int y, int *z) { *z = x + y + *z; }
+
+int main() {
+  int a = 5, b = 8, c = 3;
+  p(a, b, &c);          // c = 16
+  p(7, a + b + c, &a);  // a = 41
+  p(a * b, a / b, &c);  // c = 349
+  plataforma::system("pause>nul");
+}
