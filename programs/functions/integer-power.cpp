@@ -10,9 +10,9 @@
 constexpr int exponent_maxim = 10000;
 
 // A real truncated toward zero to an int, wrapping as 32-bit arithmetic does
-// beyond its range (NaN gives 0).
+// beyond its range (NaN and the infinities give 0).
 int trunca(double x) {
-  if (std::isnan(x)) return 0;
+  if (!std::isfinite(x)) return 0;
   double resta = std::fmod(std::trunc(x), 4294967296.0);
   if (resta < 0) resta += 4294967296.0;
   return static_cast<int>(static_cast<std::uint32_t>(resta));
