@@ -45,10 +45,10 @@ inline bool abans_o_igual(const Data &a, const Data &b) {
   return a.any < b.any || (a.any == b.any && a.mes < b.mes) || (a.any == b.any && a.mes == b.mes && a.dia <= b.dia);
 }
 
+// dies_mes for years beyond int: leap years repeat every 400 years.
 inline std::int64_t llargada_mes(std::int64_t mes, std::int64_t any) {
   if (mes < 1 || mes > 12) return 0;
-  if (mes == 2) return any % 400 == 0 || (any % 4 == 0 && any % 100 != 0) ? 29 : 28;
-  return mes == 4 || mes == 6 || mes == 9 || mes == 11 ? 30 : 31;
+  return dies_mes(static_cast<int>(mes), static_cast<int>(any % 400));
 }
 
 // Days from 1/1/1970 to a valid date (negative before it).

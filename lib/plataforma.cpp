@@ -222,10 +222,12 @@ void espera_tecla() {
 // ---------------------------------------------------------------------------
 // The command interpreter's commands.
 
+// The console's only case rule: A to Z onto a to z, other bytes unchanged.
+char baixa(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string minuscules(std::string_view text) {
   std::string r(text);
-  for (char &c : r)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char &c : r) c = baixa(c);
   return r;
 }
 
@@ -552,17 +554,15 @@ void _sleep(unsigned long ms) {
 }
 
 int _strcmpi(const char *a, const char *b) {
-  auto baixa = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
   for (;; a++, b++) {
-    int ca = baixa(static_cast<unsigned char>(*a));
-    int cb = baixa(static_cast<unsigned char>(*b));
+    int ca = static_cast<unsigned char>(baixa(*a));
+    int cb = static_cast<unsigned char>(baixa(*b));
     if (ca != cb || ca == 0) return ca - cb;
   }
 }
 
 char *_strlwr(char *s) {
-  for (char *c = s; *c; c++)
-    if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c - 'A' + 'a');
+  for (char *c = s; *c; c++) *c = baixa(*c);
   return s;
 }
 
