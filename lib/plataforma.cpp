@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdio_ext.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <strings.h>
 #include <termios.h>
@@ -593,6 +594,7 @@ FILE *fopen(const char *nom, const char *mode) {
   bool binari = m.find('b') != std::string_view::npos;
   bool mes = m.find('+') != std::string_view::npos;
   char base = m.empty() ? '\0' : m[0];
+  bool exclusiu = base == 'w' && m.find('x') != std::string_view::npos;
   if (base != 'r' && base != 'w' && base != 'a') {
     errno = EINVAL;
     return nullptr;
@@ -607,12 +609,27 @@ FILE *fopen(const char *nom, const char *mode) {
     }
     return obre_impressora(!binari);
   }
-  if (binari) return std::fopen(nom, (net + 'b').c_str());
 
   int senyals_obertura = base == 'r' ? 0 : base == 'w' ? O_CREAT | O_TRUNC : O_CREAT | O_APPEND;
+  if (exclusiu) senyals_obertura = O_CREAT | O_EXCL;
   senyals_obertura |= mes ? O_RDWR : base == 'r' ? O_RDONLY : O_WRONLY;
   int fd = open(nom, senyals_obertura | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
+  struct stat info {};
+  if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    close(fd);
+    errno = EISDIR;
+    return nullptr;
+  }
+  if (binari) {
+    FILE *flux = fdopen(fd, (net + 'b').c_str());
+    if (!flux) {
+      int error = errno;
+      close(fd);
+      errno = error;
+    }
+    return flux;
+  }
   auto *f = new FitxerText{fd, false, {}};
   cookie_io_functions_t funcions{llegeix_text, escriu_text, situa_text, tanca_text};
   FILE *flux = fopencookie(f, net.c_str(), funcions);

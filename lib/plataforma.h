@@ -39,10 +39,20 @@ char *_strlwr(char *s);
 // radix 10, other radixes show the 32-bit pattern. Returns buffer.
 char *_itoa(int valor, char *buffer, int base);
 
+// The original runtime's random generator: the state starts as srand(1)
+// leaves it, each call steps it as state * 214013 + 2531011 (mod 2^32) and
+// gives bits 16 to 30 of the new state, 0 to rand_max.
+constexpr int rand_max = 32767;
+int rand();
+void srand(unsigned semilla);
+
 // Like the standard fopen, with the original's modes: a mode without "b" is
 // text mode (line feed stored as CR LF, CR LF read back as line feed), and
 // "prn" is the printer, whose bytes go to the print spooler (lp or lpr) when
 // the stream is closed. With no spooler, opening "prn" fails with ENOENT.
+// An "x" after "w" creates the file only when no file of that name exists
+// (EEXIST otherwise, a dangling link included). A folder is never opened
+// as a file, in any mode: EISDIR.
 FILE *fopen(const char *nom, const char *mode);
 
 }  // namespace plataforma

@@ -22,10 +22,10 @@ void d2base(int n, int base) {
 int main() {
   int n, b;
   do {
-    if (!lectura::pregunta("Fica un numero decimal i enter: ", 1, "%d", &n)) return 0;
+    if (!lectura::pregunta("Fica un numero decimal i enter: ", "%d", &n)) return 0;
   } while (n < 0);
   do {
-    if (!lectura::pregunta("Fica una base entre 2 i 36: ", 1, "%d", &b)) return 0;
+    if (!lectura::pregunta("Fica una base entre 2 i 36: ", "%d", &b)) return 0;
   } while (b <= 1 || b > 36);
   std::printf("El numero decimal %d es: ", n);
   d2base(n, b);

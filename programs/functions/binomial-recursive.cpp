@@ -17,10 +17,10 @@ int main() {
   int n, m;
   do {
     do {
-      if (!lectura::pregunta("Fica el valor de n: ", 1, "%d", &n)) return 0;
+      if (!lectura::pregunta("Fica el valor de n: ", "%d", &n)) return 0;
     } while (n <= 0 || n > n_maxim);
     do {
-      if (!lectura::pregunta("Fica el valor de m: ", 1, "%d", &m)) return 0;
+      if (!lectura::pregunta("Fica el valor de m: ", "%d", &m)) return 0;
     } while (m <= 0);
   } while (n < m);
   std::printf("El combinatori %d sobre %d es: %d", n, m, combinatori(n, m));

@@ -7,7 +7,7 @@
 
 int main() {
   int nombre;
-  if (!lectura::pregunta("\nIntrodueix un nombre: ", 1, "%d", &nombre)) return 0;
+  if (!lectura::pregunta("\nIntrodueix un nombre: ", "%d", &nombre)) return 0;
   std::printf("\nEl total es: %d", nombre_xifres(nombre));
   plataforma::system("pause >NUL");
 }

@@ -9,7 +9,7 @@ int main() {
   int a, b;
   // Euclid's subtractions need two positive numbers: asked again until so.
   do {
-    if (!lectura::pregunta("\n\nFica dos nombres enters (separats per espai): ", 2, "%d %d", &a, &b)) return 0;
+    if (!lectura::pregunta("\n\nFica dos nombres enters (separats per espai): ", "%d %d", &a, &b)) return 0;
   } while (a <= 0 || b <= 0);
   std::printf("\n...el mcd es %d", mcd(a, b));
   plataforma::system("pause >NUL");

@@ -28,10 +28,10 @@ int main() {
   double base;
   int exponent;
   do {
-    if (!lectura::pregunta("Fica la base: ", 1, "%lf", &base)) return 0;
+    if (!lectura::pregunta("Fica la base: ", "%lf", &base)) return 0;
   } while (base < 0 || std::isnan(base));
   do {
-    if (!lectura::pregunta("Fica l'exponent: ", 1, "%d", &exponent)) return 0;
+    if (!lectura::pregunta("Fica l'exponent: ", "%d", &exponent)) return 0;
   } while (exponent < 0 || exponent > exponent_maxim);
   std::printf("El numero %g elevat a %d es: %d", base, exponent, pot(base, exponent));
   plataforma::_getch();

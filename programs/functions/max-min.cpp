@@ -16,7 +16,7 @@ void maxmin(int x1, int x2, int *max, int *min) {
 
 int main() {
   int x1, x2, max, min;
-  if (!lectura::pregunta("\nEscriu dos nombres, separats per espai: ", 2, "%d %d", &x1, &x2)) return 0;
+  if (!lectura::pregunta("\nEscriu dos nombres, separats per espai: ", "%d %d", &x1, &x2)) return 0;
   maxmin(x1, x2, &max, &min);
   std::printf("El m\xE0" "xim es: %d, i el minim es: %d\n", max, min);
   plataforma::system("pause >NUL");

@@ -26,7 +26,7 @@ float carrec(int kw) {
 
 int main() {
   int kw;
-  if (!lectura::pregunta("\nIntrodueix els kw consumits: ", 1, "%d", &kw)) return 0;
+  if (!lectura::pregunta("\nIntrodueix els kw consumits: ", "%d", &kw)) return 0;
   std::printf("\nEl total es: %g", carrec(kw));
   plataforma::system("pause >NUL");
 }

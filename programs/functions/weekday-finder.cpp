@@ -8,7 +8,7 @@
 int main() {
   int dia, mes, any;
   std::printf("Introdueix una data en format dd/mm/aa: ");
-  int llegit = lectura::llegeix_valors(3, "%d/%d/%d", &dia, &mes, &any);
+  int llegit = lectura::llegeix_valors("%d/%d/%d", &dia, &mes, &any);
   if (llegit == lectura::fi_entrada) return 0;
   // A reply that is not a date is answered as a date that does not exist.
   switch (llegit == 1 ? dia_setmana(dia, mes, any) : 7) {

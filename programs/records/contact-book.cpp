@@ -72,7 +72,7 @@ void pausa() { plataforma::system("pause >NUL"); }
 // Reads a number and drops the rest of its line. False when the reply was
 // not a number (its line is dropped too); the end of input ends the program.
 bool llegeix_numero(int *valor) {
-  int llegit = lectura::llegeix_valors(1, "%d", valor);
+  int llegit = lectura::llegeix_valors("%d", valor);
   if (llegit == lectura::fi_entrada) surt();
   if (llegit == 1) plataforma::fflush(stdin);
   return llegit == 1;

@@ -35,6 +35,10 @@ struct Fill {
 Fill en_fill(const std::string &entrada, const std::function<void()> &cos, bool obert = false) {
   int in[2], out[2];
   if (pipe(in) || pipe(out)) std::abort();
+  // The input is in the pipe before the child starts, so a poll that does
+  // not wait already sees it.
+  if (!entrada.empty() && write(in[1], entrada.data(), entrada.size()) != static_cast<ssize_t>(entrada.size()))
+    std::abort();
   std::fflush(stdout);
   pid_t pid = fork();
   if (pid == 0) {
@@ -50,8 +54,6 @@ Fill en_fill(const std::string &entrada, const std::function<void()> &cos, bool 
   }
   close(in[0]);
   close(out[1]);
-  if (!entrada.empty() && write(in[1], entrada.data(), entrada.size()) != static_cast<ssize_t>(entrada.size()))
-    std::abort();
   if (!obert) close(in[1]);
   Fill f;
   auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
