@@ -119,7 +119,7 @@ Resultat executa(const Execucio &e) {
 
   std::size_t escrit = 0;
   int fd_entrada = entrada[1];
-  if (e.entrada.empty()) {
+  if (e.entrada.empty() && !e.entrada_oberta) {
     close(fd_entrada);
     fd_entrada = -1;
   }
@@ -134,7 +134,7 @@ Resultat executa(const Execucio &e) {
     }
     pollfd p[3] = {{sortida_oberta ? sortida[0] : -1, POLLIN, 0},
                    {errors_oberts ? errors[0] : -1, POLLIN, 0},
-                   {fd_entrada, POLLOUT, 0}};
+                   {escrit < e.entrada.size() ? fd_entrada : -1, POLLOUT, 0}};  // open input with nothing left: not polled
     if (poll(p, 3, static_cast<int>(resta.count())) < 0 && errno != EINTR) break;
     char bloc[8192];
     for (int i = 0; i < 2; i++) {
@@ -146,10 +146,10 @@ Resultat executa(const Execucio &e) {
         (i == 0 ? sortida_oberta : errors_oberts) = false;
       }
     }
-    if (fd_entrada >= 0 && p[2].revents) {
+    if (fd_entrada >= 0 && p[2].revents && escrit < e.entrada.size()) {
       ssize_t n = write(fd_entrada, e.entrada.data() + escrit, e.entrada.size() - escrit);
       if (n > 0) escrit += static_cast<std::size_t>(n);
-      if ((n < 0 && errno != EAGAIN && errno != EINTR) || escrit == e.entrada.size()) {
+      if ((n < 0 && errno != EAGAIN && errno != EINTR) || (escrit == e.entrada.size() && !e.entrada_oberta)) {
         close(fd_entrada);
         fd_entrada = -1;
       }
@@ -197,7 +197,8 @@ void comprova(const std::string &programa, const std::vector<Cas> &casos) {
                           .entrada = cas.entrada,
                           .arguments = cas.arguments,
                           .carpeta = carpeta.cami(),
-                          .entorn = cas.entorn});
+                          .entorn = cas.entorn,
+                          .entrada_oberta = cas.entrada_oberta});
     EXPECT_FALSE(r.temps_esgotat) << "did not end in time";
     EXPECT_EQ(visible(r.sortida), visible(cas.sortida));
     EXPECT_EQ(r.estat, cas.estat);

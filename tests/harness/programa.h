@@ -49,6 +49,7 @@ struct Execucio {
   std::string carpeta = {};            // working folder (required)
   std::vector<std::pair<std::string, std::string>> entorn = {};  // variables set or replaced
   int temps_maxim_ms = 30000;          // the program is killed after this
+  bool entrada_oberta = false;         // input stays open (and empty) after its bytes
 };
 
 // Full path of a built deliverable (a name with a slash is a path already).
@@ -68,6 +69,7 @@ struct Cas {
   std::optional<Fitxers> despres = {};  // when given: exactly the folder's files after
   std::string errors = {};              // exact standard error
   std::vector<std::pair<std::string, std::string>> entorn = {};
+  bool entrada_oberta = false;          // input stays open after its bytes: the program must end by itself
 };
 
 // Runs every case in a fresh temporary folder and checks it with GoogleTest
