@@ -9,7 +9,12 @@ namespace plataforma::intern {
 
 namespace {
 
-void tanca_en_sortir() { restaura_terminal(); }
+// The program's last output goes out before the terminal is put back.
+void tanca_en_sortir() {
+  buida_sortida();
+  restaura_aparenca();
+  restaura_terminal();
+}
 
 void inicia() {
   cookie_io_functions_t entrada{llegeix_consola, nullptr, nullptr, nullptr};

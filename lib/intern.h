@@ -18,6 +18,16 @@ void entra_mode_cru();
 bool entrada_es_terminal();
 // Saves the terminal's mode and has every terminating signal restore it.
 void prepara_terminal();
+// Set (to 1) by whatever changes the terminal's appearance (colours, cursor
+// visibility or shape): the end of the program, every terminating signal
+// and a suspend then write aparenca_original, in one write, and clear it.
+extern volatile sig_atomic_t aparenca_canviada;
+inline constexpr char aparenca_original[] = "\x1b[0m\x1b[?25h\x1b[0 q";
+void restaura_aparenca();
+// What plataforma::en_reprendre registered, or null.
+extern void (*redibuixa_en_reprendre)();
+// Puts back the mode and appearance; safe inside a signal handler.
+void restaura_tot_senyal();
 
 // Console output (sortida.cpp).
 bool escriu_tot(int fd, const char *dades, std::size_t mida);

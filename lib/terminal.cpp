@@ -18,6 +18,15 @@ termios mode_original;
 }
 volatile sig_atomic_t mode_desat = 0;
 volatile sig_atomic_t mode_cru = 0;
+volatile sig_atomic_t aparenca_canviada = 0;
+void (*redibuixa_en_reprendre)() = nullptr;
+
+void restaura_aparenca() {
+  if (!aparenca_canviada) return;
+  aparenca_canviada = 0;
+  ssize_t escrit = write(STDOUT_FILENO, aparenca_original, sizeof aparenca_original - 1);
+  (void)escrit;  // nothing more can be done for a terminal that takes nothing
+}
 
 void restaura_terminal() {
   if (mode_cru) {
@@ -45,9 +54,18 @@ namespace {
 constexpr int senyals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 struct sigaction accions_previes[sizeof senyals / sizeof senyals[0]];
 
-void en_senyal(int senyal, siginfo_t *info, void *) {
+}  // namespace
+
+void restaura_tot_senyal() {
+  restaura_aparenca();
   if (mode_desat) tcsetattr(STDIN_FILENO, TCSANOW, &mode_original);
   mode_cru = 0;
+}
+
+namespace {
+
+void en_senyal(int senyal, siginfo_t *info, void *) {
+  restaura_tot_senyal();
   for (std::size_t i = 0; i < sizeof senyals / sizeof senyals[0]; i++) {
     if (senyals[i] != senyal) continue;
     sigaction(senyal, &accions_previes[i], nullptr);
@@ -62,8 +80,8 @@ void en_senyal(int senyal, siginfo_t *info, void *) {
 }  // namespace
 
 void prepara_terminal() {
-  if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &mode_original) != 0) return;
-  mode_desat = 1;
+  if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &mode_original) == 0) mode_desat = 1;
+  if (!mode_desat && !isatty(STDOUT_FILENO)) return;
   for (std::size_t i = 0; i < sizeof senyals / sizeof senyals[0]; i++) {
     struct sigaction accio {};
     accio.sa_sigaction = en_senyal;
@@ -74,3 +92,5 @@ void prepara_terminal() {
 }
 
 }  // namespace plataforma::intern
+
+void plataforma::en_reprendre(void (*redibuixa)()) { intern::redibuixa_en_reprendre = redibuixa; }
