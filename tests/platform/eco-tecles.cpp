@@ -1,5 +1,6 @@
 // Test helper: shows the codes of the keys it reads, with the mode asked for
-// on its command line ("getch", "kbhit", "pausa", "senyal", "falla", "cls").
+// on its command line ("getch", "kbhit", "pausa", "senyal", "falla", "cls",
+// "atzar").
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -39,6 +40,10 @@ int main(int argc, char **argv) {
     std::printf("llest\n");
     std::fflush(stdout);
     std::raise(SIGSEGV);
+  } else if (std::strcmp(mode, "atzar") == 0) {
+    // The generator's first draws, unseeded.
+    int a = plataforma::rand(), b = plataforma::rand();
+    std::printf("%d %d %d\n", a, b, plataforma::rand());
   } else if (std::strcmp(mode, "cls") == 0) {
     std::printf("abans\n");
     plataforma::system("cls");

@@ -1,0 +1,168 @@
+// Console input through a pipe and from a regular file: line delivery,
+// dropping input, keys; each case runs on both kinds of input, which must
+// give the same bytes.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "fill.h"
+#include "plataforma.h"
+
+namespace {
+
+using prova::Fill;
+using prova::Origen;
+using prova::en_fill;
+
+class Entrada : public ::testing::TestWithParam<Origen> {
+ protected:
+  Fill fill(const std::string &entrada, const std::function<void()> &cos) { return en_fill(entrada, cos, GetParam()); }
+};
+
+TEST_P(Entrada, ALineIsDeliveredWholeAndNothingPastIt) {
+  // scanf takes the number; the line feed stays for getchar, and the pause
+  // reads the first byte of the next line straight from the pipe.
+  Fill f = fill("12\nXY\n", [] {
+    int n = 0;
+    std::scanf("%d", &n);
+    std::printf("n=%d ", n);
+    plataforma::system("pause >NUL");
+    std::printf("c1=%d ", std::getchar());
+    std::printf("c2=%c ", std::getchar());
+    std::printf("c3=%d", std::getchar());
+  });
+  EXPECT_EQ(f.sortida, "n=12 c1=10 c2=Y c3=10");
+}
+
+TEST_P(Entrada, LongLinesAndTheEndOfInput) {
+  std::string llarga(10000, 'x');
+  Fill f = fill(llarga + "\nfi", [] {
+    char bloc[20000];
+    std::printf("%zu|", std::strlen(std::fgets(bloc, sizeof bloc, stdin)));
+    std::printf("%s|", std::fgets(bloc, sizeof bloc, stdin));  // last line without a line feed
+    std::printf("%s|", std::fgets(bloc, sizeof bloc, stdin) ? "mes" : "final");
+    std::printf("%d", plataforma::_getch());  // at the end of input: Esc
+  });
+  EXPECT_EQ(f.sortida, "10001|fi|final|27");
+}
+
+TEST_P(Entrada, DroppingInputDiscardsTheRestOfTheLineOnly) {
+  Fill f = fill("abc def\nghi\njkl\n", [] {
+    std::printf("%c", std::getchar());
+    plataforma::fflush(stdin);  // drops "bc def\n"
+    std::printf("%c", std::getchar());
+    std::ungetc('Z', stdin);
+    plataforma::fflush(stdin);  // drops the pushed-back byte and "hi\n"
+    std::printf("%c", std::getchar());
+  });
+  EXPECT_EQ(f.sortida, "agj");
+}
+
+TEST_P(Entrada, DroppingWithNothingPendingNeitherDropsNorWaits) {
+  Fill f = fill("a\nb\n", [] {
+    char linia[8];
+    std::fgets(linia, sizeof linia, stdin);
+    plataforma::fflush(stdin);  // the line was read whole: nothing pending
+    std::printf("%c", std::getchar());
+  });
+  EXPECT_EQ(f.sortida, "b");
+
+}
+
+TEST_P(Entrada, BytesOneByOneThenEscAtTheEnd) {
+  Fill f = fill("a\x1b[A\n", [] {
+    for (int i = 0; i < 7; i++) std::printf("%d,", plataforma::_getch());
+    std::printf("%d", plataforma::_kbhit());
+  });
+  EXPECT_EQ(f.sortida, "97,27,91,65,10,27,27,1");
+}
+
+TEST_P(Entrada, KbhitSeesAWaitingByteWithoutTakingIt) {
+  Fill f = fill("z", [] {
+    int abans = plataforma::_kbhit();
+    std::printf("%d%c", abans, plataforma::_getch());
+  });
+  EXPECT_EQ(f.sortida, "1z");
+}
+
+INSTANTIATE_TEST_SUITE_P(CanonadaIFitxer, Entrada, ::testing::Values(Origen::canonada, Origen::fitxer),
+                         prova::nom_origen);
+
+// An open and empty pipe: nothing is there yet, and nothing waits for it.
+TEST(EntradaOberta, DroppingWithNothingTypedReturnsAtOnce) {
+  Fill g = en_fill(
+      "", [] {
+        plataforma::fflush(stdin);
+        std::printf("tornat\n");
+        std::fflush(stdout);
+        plataforma::_getch();
+      },
+      Origen::oberta);
+  EXPECT_EQ(g.sortida, "tornat\n");
+}
+
+TEST(EntradaOberta, KbhitSaysNoKey) {
+  Fill g = en_fill(
+      "", [] {
+        std::printf("%d", plataforma::_kbhit());
+        std::fflush(stdout);
+      },
+      Origen::oberta);
+  EXPECT_EQ(g.sortida, "0");
+}
+
+TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {
+  // The child prints a prompt and waits for a key on an open, empty pipe: the
+  // prompt must arrive before the key is sent.
+  for (const char *espera : {"getch", "pausa", "linia", "kbhit", "sleep"}) {
+    SCOPED_TRACE(espera);
+    std::string que = espera;
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in), 0);
+    ASSERT_EQ(pipe(out), 0);
+    std::fflush(stdout);
+    pid_t pid = fork();
+    if (pid == 0) {
+      dup2(in[0], STDIN_FILENO);
+      dup2(out[1], STDOUT_FILENO);
+      close(in[1]);
+      close(out[0]);
+      std::printf("prompt");
+      if (que == "getch") plataforma::_getch();
+      if (que == "pausa") plataforma::system("pause >NUL");
+      if (que == "linia") std::getchar();
+      if (que == "kbhit")
+        while (!plataforma::_kbhit()) {
+        }
+      if (que == "sleep") plataforma::_sleep(60000);
+      _exit(0);
+    }
+    close(in[0]);
+    close(out[1]);
+    std::string vist;
+    auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (vist.size() < 6 && std::chrono::steady_clock::now() < limit) {
+      pollfd p{out[0], POLLIN, 0};
+      if (poll(&p, 1, 100) <= 0) continue;
+      char bloc[64];
+      ssize_t n = read(out[0], bloc, sizeof bloc);
+      if (n <= 0) break;
+      vist.append(bloc, static_cast<std::size_t>(n));
+    }
+    EXPECT_EQ(vist, "prompt");
+    if (que == "sleep") kill(pid, SIGKILL);
+    ASSERT_EQ(write(in[1], "k\n", 2), 2);
+    close(in[1]);
+    close(out[0]);
+    waitpid(pid, nullptr, 0);
+  }
+}
+
+}  // namespace
