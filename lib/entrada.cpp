@@ -1,6 +1,7 @@
 // Console input: standard input's line-at-a-time delivery, dropping typed
 // input, and single keys read straight from the device.
 #include <poll.h>
+#include <signal.h>
 #include <stdio_ext.h>
 #include <termios.h>
 #include <unistd.h>
@@ -31,7 +32,10 @@ namespace {
 ssize_t llegeix_dispositiu(char *desti, std::size_t mida) {
   for (;;) {
     ssize_t n = read(STDIN_FILENO, desti, mida);
-    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINTR) {
+      aten_represa();
+      continue;
+    }
     return n;
   }
 }
@@ -68,6 +72,7 @@ void llegeix_linia_dispositiu(std::string &linia) {
 }  // namespace
 
 ssize_t llegeix_consola(void *, char *desti, std::size_t mida) {
+  aten_represa();
   if (linia_posicio == linia_lliurada.size() && entrada_es_terminal()) restaura_terminal();
   buida_sortida();
   if (linia_posicio == linia_lliurada.size()) {
@@ -94,6 +99,24 @@ int ms_des_de(std::chrono::steady_clock::time_point moment) {
   return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(passat).count());
 }
 
+// Waits up to limit ms (-1: no limit) for input, as poll does. A resume
+// after a suspend ends the wait (EINTR) even when it came just before it,
+// so that the program's redraw is never left waiting for a key.
+int espera_entrada(int limit) {
+  sigset_t cont, previ;
+  sigemptyset(&cont);
+  sigaddset(&cont, SIGCONT);
+  sigprocmask(SIG_BLOCK, &cont, &previ);
+  aten_represa();
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  timespec temps{limit / 1000, (limit % 1000) * 1000000L};
+  int r = ppoll(&p, 1, limit < 0 ? nullptr : &temps, &previ);
+  int error = errno;
+  sigprocmask(SIG_SETMASK, &previ, nullptr);
+  errno = error;
+  return r;
+}
+
 // Feeds the decoder from the terminal until it holds a code, or, when it
 // must not wait, with what has already arrived. True when a code is ready
 // or input has ended.
@@ -109,10 +132,12 @@ bool omple_descodificador(bool espera) {
       limit = DescodificadorTecles::espera_esc_ms - passat;
     }
     if (!espera) limit = 0;
-    pollfd p{STDIN_FILENO, POLLIN, 0};
-    int r = poll(&p, 1, limit);
+    int r = espera_entrada(limit);
     if (r < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR) {
+        aten_represa();
+        continue;
+      }
       fi_dispositiu = true;
       break;
     }
@@ -131,11 +156,40 @@ bool omple_descodificador(bool espera) {
   return true;
 }
 
+// A key poll that finds a sequence started waits for the rest of it, at
+// most the decoder's wait: then it is a key, or it was dropped.
+void acaba_sequencia_comencada() {
+  while (descodificador.esperant() && !descodificador.hi_ha_codi() && !fi_dispositiu) {
+    int passat = ms_des_de(darrer_byte);
+    if (passat >= DescodificadorTecles::espera_esc_ms) {
+      descodificador.temps(passat);
+      break;
+    }
+    pollfd p{STDIN_FILENO, POLLIN, 0};
+    int r = poll(&p, 1, DescodificadorTecles::espera_esc_ms - passat);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) continue;  // time is measured again above
+    int b = llegeix_byte();
+    if (b < 0) {
+      fi_dispositiu = true;
+      break;
+    }
+    darrer_byte = std::chrono::steady_clock::now();
+    descodificador.byte(static_cast<unsigned char>(b));
+  }
+}
+
+// Keys of no code are dropped from the front: a key read skips them.
+void treu_sense_codi() {
+  while (descodificador.hi_ha_codi() && descodificador.mira_codi() == tecla::sense_codi) descodificador.treu_codi();
+}
+
 }  // namespace
 
 // Waits for one key, as the pause command does: a key that sends several
 // codes counts as one; on a pipe one byte; at the end of input, at once.
 void espera_tecla() {
+  aten_represa();
   if (!entrada_es_terminal()) {
     buida_sortida();
     llegeix_byte();
@@ -167,6 +221,7 @@ int fflush(FILE *flux) {
 }
 
 int _getch() {
+  aten_represa();
   if (!entrada_es_terminal()) {
     buida_sortida();
     int b = llegeix_byte();
@@ -176,11 +231,17 @@ int _getch() {
   // read as a key and not echoed.
   entra_mode_cru();
   buida_sortida();
-  if (!descodificador.hi_ha_codi()) omple_descodificador(true);
-  return descodificador.hi_ha_codi() ? descodificador.treu_codi() : tecla::esc;
+  for (;;) {
+    treu_sense_codi();
+    if (!descodificador.hi_ha_codi()) omple_descodificador(true);
+    if (!descodificador.hi_ha_codi()) return tecla::esc;
+    int codi = descodificador.treu_codi();
+    if (codi != tecla::sense_codi) return codi;
+  }
 }
 
 int _kbhit() {
+  aten_represa();
   if (!entrada_es_terminal()) {
     buida_sortida();
     pollfd p{STDIN_FILENO, POLLIN, 0};
@@ -188,9 +249,13 @@ int _kbhit() {
   }
   entra_mode_cru();
   buida_sortida();
-  if (descodificador.hi_ha_codi()) return 1;
-  omple_descodificador(false);
-  return descodificador.hi_ha_codi() || fi_dispositiu;
+  for (;;) {
+    treu_sense_codi();
+    if (descodificador.hi_ha_codi()) return 1;
+    omple_descodificador(false);
+    acaba_sequencia_comencada();
+    if (!descodificador.hi_ha_codi()) return fi_dispositiu;
+  }
 }
 
 }  // namespace plataforma

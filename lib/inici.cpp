@@ -13,7 +13,7 @@ namespace {
 void tanca_en_sortir() {
   buida_sortida();
   restaura_aparenca();
-  restaura_terminal();
+  restaura_terminal(true);
 }
 
 void inicia() {

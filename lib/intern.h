@@ -13,7 +13,9 @@ namespace plataforma::intern {
 // Terminal mode and signals (terminal.cpp).
 extern volatile sig_atomic_t mode_desat;  // the terminal's mode at start is known
 extern volatile sig_atomic_t mode_cru;    // the terminal is in raw mode now
-void restaura_terminal();
+// Puts back the mode of the start; at the end of the program (descarta_teclejat)
+// what was typed and not read is dropped with it.
+void restaura_terminal(bool descarta_teclejat = false);
 void entra_mode_cru();
 bool entrada_es_terminal();
 // Saves the terminal's mode and has every terminating signal restore it.
@@ -28,6 +30,10 @@ void restaura_aparenca();
 extern void (*redibuixa_en_reprendre)();
 // Puts back the mode and appearance; safe inside a signal handler.
 void restaura_tot_senyal();
+// Runs the redraw that en_reprendre registered once the program has been
+// resumed after a suspend; every wait for input or time calls it, in the
+// program's own flow.
+void aten_represa();
 
 // Console output (sortida.cpp).
 bool escriu_tot(int fd, const char *dades, std::size_t mida);

@@ -82,10 +82,10 @@ int system(const char *ordre) {
 }
 
 void _sleep(unsigned long ms) {
+  aten_represa();
   buida_sortida();
   timespec resta{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
-  while (nanosleep(&resta, &resta) != 0 && errno == EINTR) {
-  }
+  while (nanosleep(&resta, &resta) != 0 && errno == EINTR) aten_represa();
 }
 
 }  // namespace plataforma

@@ -1,12 +1,32 @@
 // Decoder of terminal key sequences into the console's key codes.
 #include "tecles.h"
 
+#include <cstdint>
+
 namespace plataforma {
 
 namespace {
 
 // The final byte of a CSI sequence (Esc [ ... F) lies in 0x40..0x7E.
 bool es_final_csi(unsigned char b) { return b >= 0x40 && b <= 0x7E; }
+
+// The length of the UTF-8 character that a lead byte starts; 0 for a byte
+// that starts none.
+std::size_t mida_utf8(unsigned char b) {
+  if (b >= 0xC2 && b <= 0xDF) return 2;
+  if (b >= 0xE0 && b <= 0xEF) return 3;
+  if (b >= 0xF0 && b <= 0xF4) return 4;
+  return 0;
+}
+
+// A character is one key. Until the console's code page is known, its code
+// is its Latin-1 byte, or "?" outside Latin-1.
+int codi_caracter(const std::string &bytes) {
+  auto b0 = static_cast<unsigned char>(bytes[0]);
+  std::uint32_t punt = b0 & (0x7Fu >> bytes.size());
+  for (std::size_t i = 1; i < bytes.size(); i++) punt = punt << 6 | (static_cast<unsigned char>(bytes[i]) & 0x3Fu);
+  return punt <= 0xFF ? static_cast<int>(punt) : '?';
+}
 
 }  // namespace
 
@@ -15,8 +35,23 @@ void DescodificadorTecles::byte(unsigned char b) {
     descarta_ = !es_final_csi(b);
     return;
   }
+  if (!utf8_.empty()) {
+    if ((b & 0xC0) == 0x80) {
+      utf8_.push_back(static_cast<char>(b));
+      if (utf8_.size() == utf8_mida_) {
+        codis_.push_back(codi_caracter(utf8_));
+        utf8_.clear();
+      }
+      return;
+    }
+    acaba_utf8();  // not a character after all: its bytes are keys of their own
+  }
   if (sequencia_.empty()) {
-    if (b == tecla::esc) {
+    if (mida_utf8(b) != 0) {
+      utf8_.assign(1, static_cast<char>(b));
+      utf8_mida_ = mida_utf8(b);
+      esperat_ms_ = 0;
+    } else if (b == tecla::esc) {
       sequencia_.push_back(static_cast<char>(b));
       esperat_ms_ = 0;
     } else if (b == 0x7F || b == 0x08) {
@@ -50,16 +85,21 @@ void DescodificadorTecles::byte(unsigned char b) {
     tradueix_sequencia();
     sequencia_.clear();
   } else if (sequencia_.size() > 16) {
-    sequencia_.clear();  // not a key we know: dropped whole
+    sequencia_.clear();  // not a key we know: dropped whole, one key
+    codis_.push_back(tecla::sense_codi);
     descarta_ = true;
   }
 }
 
 void DescodificadorTecles::temps(int ms) {
   if (descarta_ && ms >= espera_esc_ms) descarta_ = false;
-  if (sequencia_.empty()) return;
+  if (!esperant()) return;
   esperat_ms_ += ms;
-  if (esperat_ms_ >= espera_esc_ms) acaba_sequencia();
+  if (esperat_ms_ < espera_esc_ms) return;
+  if (!utf8_.empty())
+    acaba_utf8();
+  else
+    acaba_sequencia();
 }
 
 int DescodificadorTecles::treu_codi() {
@@ -70,6 +110,7 @@ int DescodificadorTecles::treu_codi() {
 
 void DescodificadorTecles::buida() {
   descarta_ = false;
+  utf8_.clear();
   sequencia_.clear();
   codis_.clear();
 }
@@ -82,6 +123,12 @@ void DescodificadorTecles::acaba_sequencia() {
   for (std::size_t i = 1; i < bytes.size(); i++) codis_.push_back(static_cast<unsigned char>(bytes[i]));
 }
 
+// An unfinished character: each of its bytes is a key.
+void DescodificadorTecles::acaba_utf8() {
+  for (char c : utf8_) codis_.push_back(static_cast<unsigned char>(c));
+  utf8_.clear();
+}
+
 void DescodificadorTecles::estesa(int prefix, int codi) {
   codis_.push_back(prefix);
   codis_.push_back(codi);
@@ -90,7 +137,10 @@ void DescodificadorTecles::estesa(int prefix, int codi) {
 void DescodificadorTecles::tradueix_sequencia() {
   const char final = sequencia_.back();
   if (sequencia_[1] == '[' && sequencia_[2] == '[') {
-    if (final >= 'A' && final <= 'E') estesa(tecla::prefix_funcio, tecla::f1 + (final - 'A'));
+    if (final >= 'A' && final <= 'E')
+      estesa(tecla::prefix_funcio, tecla::f1 + (final - 'A'));
+    else
+      codis_.push_back(tecla::sense_codi);
     return;
   }
   // Letters: arrows, Home, End and (after Esc O) F1 to F4. Modifiers such as
@@ -105,8 +155,18 @@ void DescodificadorTecles::tradueix_sequencia() {
     case 'P': case 'Q': case 'R': case 'S':
       estesa(tecla::prefix_funcio, tecla::f1 + (final - 'P'));
       return;
+    case 'Z':
+      if (sequencia_[1] == '[') {
+        estesa(tecla::prefix_funcio, tecla::maj_tab);
+        return;
+      }
+      break;
     case '~': break;
-    default: return;  // a sequence of no key of the console: nothing
+    default: break;
+  }
+  if (final != '~' || sequencia_[1] != '[') {
+    codis_.push_back(tecla::sense_codi);  // a sequence of no key of the console
+    return;
   }
   // "Esc [ n ~" (possibly "Esc [ n ; m ~"): the number names the key.
   int n = 0;
@@ -125,7 +185,9 @@ void DescodificadorTecles::tradueix_sequencia() {
     case 17: case 18: case 19: case 20: case 21:
       estesa(tecla::prefix_funcio, tecla::f1 + 5 + (n - 17));
       return;
-    default: return;
+    case 23: estesa(tecla::prefix_estesa, tecla::f11); return;
+    case 24: estesa(tecla::prefix_estesa, tecla::f12); return;
+    default: codis_.push_back(tecla::sense_codi); return;
   }
 }
 

@@ -16,6 +16,11 @@ constexpr int prefix_funcio = 0;     // F1 to F10
 constexpr int amunt = 72, esquerra = 75, dreta = 77, avall = 80;
 constexpr int inici = 71, fi = 79, re_pag = 73, av_pag = 81, insereix = 82, suprimeix = 83;
 constexpr int f1 = 59;               // F1..F10 are 59..68
+constexpr int f11 = 133, f12 = 134;  // after 224
+constexpr int maj_tab = 15;          // Shift-Tab, after 0
+// A key the console has no code for (a sequence of no known key): it counts
+// as one key at a pause, and a key read skips it.
+constexpr int sense_codi = -1;
 constexpr int retorn = 13, retroces = 8, esc = 27;
 }  // namespace tecla
 
@@ -30,20 +35,25 @@ class DescodificadorTecles {
   // waited long enough (a lone Esc becomes the Esc key).
   void temps(int ms);
 
-  // A sequence has started and waits for more bytes (or for time to pass).
-  bool esperant() const { return !sequencia_.empty(); }
+  // A sequence (an Esc sequence or the bytes of one UTF-8 character) has
+  // started and waits for more bytes, or for time to pass.
+  bool esperant() const { return !sequencia_.empty() || !utf8_.empty(); }
   bool hi_ha_codi() const { return !codis_.empty(); }
   // The next code; call only when hi_ha_codi().
   int treu_codi();
+  int mira_codi() const { return codis_.front(); }
   // Forgets what was typed and not yet handed out.
   void buida();
 
  private:
   void acaba_sequencia();
+  void acaba_utf8();
   void tradueix_sequencia();
   void estesa(int prefix, int codi);
 
   std::string sequencia_;  // bytes of an unfinished Esc sequence, Esc included
+  std::string utf8_;       // the bytes so far of a UTF-8 character
+  std::size_t utf8_mida_ = 0;  // how many bytes that character has
   bool descarta_ = false;  // inside an overlong sequence: dropped up to its final byte
   int esperat_ms_ = 0;
   std::deque<int> codis_;

@@ -121,6 +121,42 @@ int Terminal::espera_final(int ms) {
   return estat_;
 }
 
+bool Terminal::espera_aturada(int ms) {
+  auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (!acabat_) {
+    llegeix(0);
+    int estat = 0;
+    pid_t r = waitpid(fill_, &estat, WNOHANG | WUNTRACED);
+    if (r == fill_ && WIFSTOPPED(estat)) return true;
+    if (r == fill_) {
+      acabat_ = true;
+      estat_ = WIFEXITED(estat) ? WEXITSTATUS(estat) : 128 + WTERMSIG(estat);
+      return false;
+    }
+    if (std::chrono::steady_clock::now() >= limit) return false;
+    llegeix(10);
+  }
+  return false;
+}
+
+// Switching the slave side out of line mode makes every waiting byte
+// readable, a line finished or not.
+std::string Terminal::teclejat_pendent() {
+  termios previ{};
+  tcgetattr(esclau_, &previ);
+  termios cru = previ;
+  cru.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+  cru.c_cc[VMIN] = 0;
+  cru.c_cc[VTIME] = 0;
+  tcsetattr(esclau_, TCSANOW, &cru);
+  std::string r;
+  char bloc[256];
+  ssize_t n;
+  while ((n = read(esclau_, bloc, sizeof bloc)) > 0) r.append(bloc, static_cast<std::size_t>(n));
+  tcsetattr(esclau_, TCSANOW, &previ);
+  return r;
+}
+
 std::string Terminal::fila(int f) const {
   std::string r;
   for (int c = 0; c < columnes; c++) {

@@ -35,6 +35,10 @@ class Terminal {
   void senyal(int senyal);
   // Waits for the program to end; its exit status, or -1 on time-out.
   int espera_final(int ms = 10000);
+  // Waits for the program to stop (job control); whether it did.
+  bool espera_aturada(int ms = 10000);
+  // What was typed and is still waiting to be read on the terminal.
+  std::string teclejat_pendent();
 
   std::string fila(int fila) const;  // one row, trailing blanks removed
   std::string pantalla() const;      // all rows, one per line

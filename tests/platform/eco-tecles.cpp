@@ -1,11 +1,15 @@
 // Test helper: shows the codes of the keys it reads, with the mode asked for
 // on its command line ("getch", "kbhit", "pausa", "senyal", "falla", "cls",
-// "atzar").
+// "atzar", "sondeig").
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 
 #include "plataforma.h"
+
+namespace {
+void represa() { std::printf("represa\n"); }
+}  // namespace
 
 int main(int argc, char **argv) {
   const char *mode = argc > 1 ? argv[1] : "getch";
@@ -24,6 +28,8 @@ int main(int argc, char **argv) {
     std::printf("[%d]\n", plataforma::_getch());
   } else if (std::strcmp(mode, "pausa") == 0) {
     // A pause, then a line: the key of the pause is not part of the line.
+    // A resume after a suspend says so.
+    plataforma::en_reprendre(represa);
     std::printf("llest\n");
     plataforma::system("pause");
     char linia[64] = "";
@@ -40,6 +46,18 @@ int main(int argc, char **argv) {
     std::printf("llest\n");
     std::fflush(stdout);
     std::raise(SIGSEGV);
+  } else if (std::strcmp(mode, "sondeig") == 0) {
+    // After each "g", sleeps and then polls every 200 ms; shows the key and
+    // at which poll it was seen. "q" ends.
+    std::printf("llest\n");
+    while (plataforma::_getch() == 'g') {
+      int sondeig = 1;
+      for (plataforma::_sleep(200); !plataforma::_kbhit(); sondeig++) plataforma::_sleep(200);
+      int codi = plataforma::_getch();
+      std::printf("[%d@%d]", codi, sondeig);
+      if (codi == 0 || codi == 224) std::printf("[%d]", plataforma::_getch());  // never waits
+    }
+    std::printf("\nfi\n");
   } else if (std::strcmp(mode, "atzar") == 0) {
     // The generator's first draws, unseeded.
     int a = plataforma::rand(), b = plataforma::rand();

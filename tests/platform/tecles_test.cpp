@@ -30,7 +30,21 @@ TEST(DescodificadorTecles, PlainKeysAndTheirTranslations) {
   EXPECT_EQ(codis("\x7f"), V{8});
   EXPECT_EQ(codis("\b"), V{8});
   EXPECT_EQ(codis("\x03"), V{3});
-  EXPECT_EQ(codis("\xE7"), V{0xE7});  // an 8-bit byte stays as it is
+  EXPECT_EQ(codis("\xE7", 50), V{0xE7});  // an 8-bit byte that starts no character stays as it is
+  EXPECT_EQ(codis("\x80\xFF"), (V{0x80, 0xFF}));
+}
+
+TEST(DescodificadorTecles, AUtf8CharacterIsOneKey) {
+  EXPECT_EQ(codis("\xC3\xA7"), V{0xE7});                    // ç
+  EXPECT_EQ(codis("a\xC3\x80z"), (V{'a', 0xC0, 'z'}));      // À between letters
+  EXPECT_EQ(codis("\xE2\x82\xAC"), V{'?'});                 // the euro sign, outside Latin-1
+  EXPECT_EQ(codis("\xF0\x9F\x98\x80"), V{'?'});
+  EXPECT_EQ(codis("\xC3" "a"), (V{0xC3, 'a'}));               // a broken character: its bytes
+  EXPECT_EQ(codis("\xE2\x82", 50), (V{0xE2, 0x82}));          // cut short by time
+  DescodificadorTecles d;
+  d.byte(0xC3);
+  EXPECT_TRUE(d.esperant());
+  EXPECT_FALSE(d.hi_ha_codi());
 }
 
 TEST(DescodificadorTecles, ArrowsAndEditingKeysGiveThePrefix224) {
@@ -57,6 +71,10 @@ TEST(DescodificadorTecles, FunctionKeysGiveThePrefix0) {
   EXPECT_EQ(codis("\x1b[21~"), (V{0, 68}));
   EXPECT_EQ(codis("\x1b[[A"), (V{0, 59}));  // Linux console
   EXPECT_EQ(codis("\x1b[[E"), (V{0, 63}));
+  EXPECT_EQ(codis("\x1b[23~"), (V{224, 133}));  // F11
+  EXPECT_EQ(codis("\x1b[24~"), (V{224, 134}));  // F12
+  EXPECT_EQ(codis("\x1b[24;2~"), (V{224, 134}));
+  EXPECT_EQ(codis("\x1b[Z"), (V{0, 15}));       // Shift-Tab
 }
 
 TEST(DescodificadorTecles, LoneEscWaitsForItsTimeout) {
@@ -92,11 +110,17 @@ TEST(DescodificadorTecles, EscFollowedByOtherKeys) {
   EXPECT_EQ(codis("\x1b[Aq\x1b[B"), (V{224, 72, 'q', 224, 80}));
 }
 
-TEST(DescodificadorTecles, UnknownSequencesGiveNoKey) {
-  EXPECT_EQ(codis("\x1b[99~"), V{});
-  EXPECT_EQ(codis("\x1b[Z"), V{});
-  EXPECT_EQ(codis("\x1b[200~x"), V{'x'});
-  EXPECT_EQ(codis("\x1b[" + std::string(30, '1')), V{});  // runaway sequence is dropped
+// A complete sequence of no key of the console is one key without a code,
+// never Esc and letters.
+TEST(DescodificadorTecles, UnknownSequencesAreOneKeyWithoutACode) {
+  constexpr int cap = plataforma::tecla::sense_codi;
+  EXPECT_EQ(codis("\x1b[99~"), V{cap});
+  EXPECT_EQ(codis("\x1b[200~x"), (V{cap, 'x'}));
+  EXPECT_EQ(codis("\x1b[1;5P"), (V{0, 59}));  // Ctrl-F1 is F1
+  EXPECT_EQ(codis("\x1b[?1;2c"), V{cap});
+  EXPECT_EQ(codis("\x1bOx"), V{cap});
+  EXPECT_EQ(codis("\x1b[[z"), V{cap});
+  EXPECT_EQ(codis("\x1b[" + std::string(30, '1') + "~q"), (V{cap, 'q'}));  // runaway sequence: dropped whole
 }
 
 TEST(DescodificadorTecles, EmptyingForgetsPendingInput) {

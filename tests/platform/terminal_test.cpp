@@ -70,7 +70,7 @@ TEST(TerminalTecles, ClearScreenEmptiesItAndHomesTheCursor) {
 }
 
 TEST(TerminalTecles, ModeIsRestoredOnSignals) {
-  for (int senyal : {SIGINT, SIGTERM, SIGHUP}) {
+  for (int senyal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGRTMIN + 1}) {
     SCOPED_TRACE(senyal);
     CarpetaTemporal carpeta;
     Terminal t(ECO_TECLES, carpeta.cami(), {"senyal"});
@@ -94,6 +94,87 @@ TEST(TerminalTecles, ModeIsRestoredOnACrash) {
   EXPECT_NE(estat, 0);
   EXPECT_NE(estat, -1);
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+}
+
+TEST(TerminalTecles, AnIgnoredInterruptStaysIgnored) {
+  CarpetaTemporal carpeta;
+  struct sigaction ignora {}, previa {};
+  ignora.sa_handler = SIG_IGN;
+  sigaction(SIGINT, &ignora, &previa);  // inherited by the program, as from a shell's "trap '' INT"
+  Terminal t(ECO_TECLES, carpeta.cami(), {"getch"});
+  sigaction(SIGINT, &previa, nullptr);
+  ASSERT_TRUE(t.espera_text("llest"));
+  ASSERT_TRUE(t.espera([&] { return !prova::mateix_mode(t.mode(), t.mode_inicial()); }));
+  t.escriu("\x03");
+  t.escriu("a");
+  ASSERT_TRUE(t.espera_text("[97]"));
+  EXPECT_FALSE(t.acabat());
+  t.escriu("q");
+  EXPECT_EQ(t.espera_final(), 0);
+  EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+}
+
+TEST(TerminalTecles, KeysTypedAheadAreDroppedAtTheEnd) {
+  CarpetaTemporal carpeta;
+  Terminal t(ECO_TECLES, carpeta.cami(), {"getch"});
+  ASSERT_TRUE(t.espera_text("llest"));
+  ASSERT_TRUE(t.espera([&] { return !prova::mateix_mode(t.mode(), t.mode_inicial()); }));
+  t.escriu("qls\r");  // "q" ends the program; the rest must not reach the shell
+  EXPECT_EQ(t.espera_final(), 0);
+  EXPECT_EQ(prova::visible(t.teclejat_pendent()), "");
+}
+
+TEST(TerminalTecles, SuspendGivesBackASaneTerminalAndResumeGoesOn) {
+  CarpetaTemporal carpeta;
+  Terminal t(ECO_TECLES, carpeta.cami(), {"pausa"});
+  ASSERT_TRUE(t.espera_text("Premeu qualsevol tecla per continuar . . ."));
+  ASSERT_TRUE(t.espera([&] { return !prova::mateix_mode(t.mode(), t.mode_inicial()); }));
+  t.escriu("\x1a");  // Ctrl-Z
+  ASSERT_TRUE(t.espera_aturada());
+  EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+  t.senyal(SIGCONT);
+  // Raw again, the program's redraw ran, and the pause still takes its key.
+  ASSERT_TRUE(t.espera_text("represa")) << t.pantalla();
+  EXPECT_FALSE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+  t.escriu("k");
+  ASSERT_TRUE(t.espera([&] { return prova::mateix_mode(t.mode(), t.mode_inicial()); }));
+  t.escriu("hola\r");
+  ASSERT_TRUE(t.espera_text("linia=hola"));
+  EXPECT_EQ(t.espera_final(), 0);
+}
+
+// A poll finds a key as soon as its bytes are there: a lone Esc after the
+// decoder's short wait, not a poll later.
+TEST(TerminalTecles, APollAnswersALoneEscAtOnce) {
+  CarpetaTemporal carpeta;
+  Terminal t(ECO_TECLES, carpeta.cami(), {"sondeig"});
+  ASSERT_TRUE(t.espera_text("llest"));
+  t.escriu("ga");
+  ASSERT_TRUE(t.espera_text("[97@1]"));
+  t.escriu("g\x1b");
+  ASSERT_TRUE(t.espera_text("[97@1][27@1]"));
+  t.escriu("g\x1b[A");
+  ASSERT_TRUE(t.espera_text("[27@1][224@1][72]"));
+  t.escriu("g\xc3\xa7");  // one character, one key
+  ASSERT_TRUE(t.espera_text("[72][231@1]"));
+  t.escriu("g\x1b[99~b");  // a sequence of no key is skipped whole
+  ASSERT_TRUE(t.espera_text("[231@1][98@1]"));
+  t.escriu("q");
+  EXPECT_EQ(t.espera_final(), 0);
+}
+
+TEST(TerminalTecles, APauseTakesACharacterOrAnUnknownSequenceAsOneKey) {
+  for (const char *tecla : {"\xc3\xa7", "\x1b[23~", "\x1b[99~", "\x1b[Z"}) {
+    SCOPED_TRACE(prova::visible(tecla));
+    CarpetaTemporal carpeta;
+    Terminal t(ECO_TECLES, carpeta.cami(), {"pausa"});
+    ASSERT_TRUE(t.espera_text("Premeu"));
+    t.escriu(tecla);
+    ASSERT_TRUE(t.espera([&] { return prova::mateix_mode(t.mode(), t.mode_inicial()); }));
+    t.escriu("hola\r");
+    ASSERT_TRUE(t.espera_text("linia=hola"));
+    EXPECT_EQ(t.espera_final(), 0);
+  }
 }
 
 }  // namespace
