@@ -118,6 +118,8 @@ int tanca_text(void *galeta) {
 // ---------------------------------------------------------------------------
 // The printer: the bytes written are kept and handed to the print spooler
 // when the stream is closed. Nothing is submitted when nothing was written.
+// Only an executable regular file on the PATH counts as the spooler. Closing
+// fails (EIO) when the spooler did not take the bytes or did not end well.
 
 struct Impressora {
   std::string ordre;  // full path of lp or lpr
@@ -133,7 +135,9 @@ std::string cerca_al_cami(const char *nom) {
     std::string_view carpeta = carpetes.substr(0, fi);
     std::string candidat(carpeta.empty() ? std::string_view(".") : carpeta);
     candidat.append("/").append(nom);
-    if (access(candidat.c_str(), X_OK) == 0) return candidat;
+    struct stat info {};
+    if (stat(candidat.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidat.c_str(), X_OK) == 0)
+      return candidat;
     if (fi == std::string_view::npos) return "";
     carpetes.remove_prefix(fi + 1);
   }
@@ -186,7 +190,9 @@ int tanca_impressora(void *galeta) {
   bool be = p->dades.empty() || envia_a_cua(p->ordre, p->dades);
   oberts().erase(p);
   delete p;
-  return be ? 0 : -1;
+  if (be) return 0;
+  errno = EIO;  // the spooler failed or did not take every byte
+  return -1;
 }
 
 FILE *obre_impressora(bool text) {

@@ -202,6 +202,27 @@ inline bool llegeix_linia(char *desti, std::size_t mida) {
   return llegida;
 }
 
+// Reads one integer reply and drops the rest of its line. Returns 1 with the
+// number, 0 when the reply was not a number (its line is dropped too), or
+// fi_entrada.
+inline int llegeix_enter(int *valor) {
+  int llegit = llegeix_valors("%d", valor);
+  if (llegit == 1) plataforma::fflush(stdin);
+  return llegit;
+}
+
+// Reads a line into a text field of mida bytes: the field is zero-filled and
+// keeps the line's first mida - 1 characters, after neteja (when given) has
+// worked on the whole line. False at end of input (the field is untouched).
+inline bool llegeix_camp(char *camp, std::size_t mida, void (*neteja)(char *) = nullptr) {
+  std::string linia;
+  if (!llegeix_linia(linia)) return false;
+  if (neteja) neteja(linia.data());
+  std::memset(camp, 0, mida);
+  std::strncpy(camp, linia.c_str(), mida - 1);
+  return true;
+}
+
 }  // namespace lectura
 
 #endif

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "desa.h"
 #include "lectura.h"
 #include "plataforma.h"
 
@@ -30,9 +31,11 @@ static_assert(sizeof(contacte) == 60 && offsetof(contacte, nom) == 4 && offsetof
 contacte agenda[max_contactes];
 int dim = 0;
 int ultim_numero = 0;
+// The last load found a file it could not read (not a missing one): a save
+// would replace contacts that were never shown, so it is refused.
+bool carrega_fallida = false;
 
 constexpr const char *fitxer_dades = "agenda.dat";
-constexpr const char *fitxer_temporal = "agenda.dat.tmp";  // a save is written here, then replaces the data file
 constexpr const char *fitxer_informe = "agenda.txt";
 
 constexpr const char *menu =
@@ -72,20 +75,15 @@ void pausa() { plataforma::system("pause >NUL"); }
 // Reads a number and drops the rest of its line. False when the reply was
 // not a number (its line is dropped too); the end of input ends the program.
 bool llegeix_numero(int *valor) {
-  int llegit = lectura::llegeix_valors("%d", valor);
+  int llegit = lectura::llegeix_enter(valor);
   if (llegit == lectura::fi_entrada) surt();
-  if (llegit == 1) plataforma::fflush(stdin);
   return llegit == 1;
 }
 
-// Reads a line into a text field of mida bytes, keeping its first mida - 1
-// characters; the name loses its blanks first.
+// Reads a line into a text field; the name loses its blanks first. The end
+// of input ends the program.
 void llegeix_camp(char *camp, std::size_t mida, bool sense_blancs) {
-  std::string linia;
-  if (!lectura::llegeix_linia(linia)) surt();
-  if (sense_blancs) treure_espais(linia.data());
-  std::memset(camp, 0, mida);
-  std::strncpy(camp, linia.c_str(), mida - 1);
+  if (!lectura::llegeix_camp(camp, mida, sense_blancs ? treure_espais : nullptr)) surt();
 }
 
 // The next contact number after n, wrapping as the 32-bit counter does.
@@ -282,6 +280,7 @@ void ajusta_numeracio() {
 void carrega_dades(int mostra_errors) {
   std::FILE *f = plataforma::fopen(fitxer_dades, "rb");
   if (!f) {
+    carrega_fallida = errno != ENOENT;
     if (mostra_errors) {
       std::printf(missatge_no_obert, fitxer_dades);
       pausa();
@@ -289,6 +288,7 @@ void carrega_dades(int mostra_errors) {
     return;
   }
   dim = static_cast<int>(std::fread(agenda, sizeof(contacte), max_contactes, f));
+  carrega_fallida = std::ferror(f) != 0;
   termina_camps();
   ajusta_numeracio();
   if (mostra_errors) {
@@ -304,13 +304,10 @@ void carrega_dades(int mostra_errors) {
 // Writes the table to a new file that replaces "agenda.dat" only once it is
 // complete, so a failed save leaves the previous file as it was.
 bool escriu_agenda() {
-  std::FILE *f = plataforma::fopen(fitxer_temporal, "wb");
-  if (!f) return false;
-  bool escrit = std::fwrite(agenda, sizeof(contacte), static_cast<std::size_t>(dim), f) == static_cast<std::size_t>(dim);
-  if (std::fclose(f) != 0) escrit = false;
-  if (escrit && std::rename(fitxer_temporal, fitxer_dades) != 0) escrit = false;
-  if (!escrit) std::remove(fitxer_temporal);
-  return escrit;
+  if (carrega_fallida) return false;
+  return plataforma::desa_segur(fitxer_dades, [](std::FILE *f) {
+    return std::fwrite(agenda, sizeof(contacte), static_cast<std::size_t>(dim), f) == static_cast<std::size_t>(dim);
+  });
 }
 
 void guarda_dades() {
@@ -323,37 +320,46 @@ void guarda_dades() {
   pausa();
 }
 
-void escriu_informe(std::FILE *f) {
-  std::fprintf(f, format_capsalera + 1, "Nom", "Primer cognom", "Segon cognom", "Telefon");
+// True when every byte of the report was written.
+bool escriu_informe(std::FILE *f) {
+  bool be = std::fprintf(f, format_capsalera + 1, "Nom", "Primer cognom", "Segon cognom", "Telefon") >= 0;
   for (int i = 0; i < dim; i++)
-    std::fprintf(f, format_fila, agenda[i].numero, agenda[i].nom, agenda[i].cognom1, agenda[i].cognom2,
-                 agenda[i].telefon);
+    be = std::fprintf(f, format_fila, agenda[i].numero, agenda[i].nom, agenda[i].cognom1, agenda[i].cognom2,
+                      agenda[i].telefon) >= 0 && be;
+  return std::fflush(f) == 0 && be;
+}
+
+// The printer could not be opened or did not print: the program ends here;
+// what was typed is kept first.
+[[noreturn]] void error_impressora(int error) {
+  escriu_agenda();
+  errno = error;
+  std::perror("Could not open \"prn\" for output");
+  std::exit(1);
 }
 
 void genera_informe() {
   std::FILE *informe = plataforma::fopen(fitxer_informe, "wt");
   std::FILE *impressora = plataforma::fopen("prn", "wb");
   if (!impressora) {
-    // The program ends here; what was typed is kept first.
     int error = errno;
-    escriu_agenda();
-    errno = error;
-    std::perror("Could not open \"prn\" for output");
     if (informe) std::fclose(informe);
-    std::exit(1);
+    error_impressora(error);
   }
-  if (!informe) {
-    std::fclose(impressora);
+  bool escrit = informe && escriu_informe(informe);
+  if (informe && std::fclose(informe) != 0) escrit = false;
+  if (!escrit) {
+    std::fclose(impressora);  // nothing was written to it: nothing is printed
     std::printf(missatge_no_obert, fitxer_informe);
     pausa();
     return;
   }
-  escriu_informe(informe);
   std::printf("\nInforme generat! Vols imprimir-lo? (s/n) ");
   char resposta;
   int llegit = std::scanf("%c", &resposta);
-  if (llegit == 1 && std::toupper(static_cast<unsigned char>(resposta)) == 'S') escriu_informe(impressora);
-  std::fclose(impressora);
-  std::fclose(informe);
+  bool imprimit = true;
+  if (llegit == 1 && std::toupper(static_cast<unsigned char>(resposta)) == 'S')
+    imprimit = escriu_informe(impressora);
+  if (std::fclose(impressora) != 0 || !imprimit) error_impressora(errno ? errno : EIO);
   if (llegit != 1) surt();
 }
