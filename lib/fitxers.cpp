@@ -24,9 +24,12 @@ namespace {
 using namespace intern;
 
 // ---------------------------------------------------------------------------
-// The state of every stream opened here stays listed until the stream is
-// closed: a program may end with a file still open, and the standard library
-// then flushes the stream without closing it.
+// The open-stream registry. The state of every stream opened here stays
+// listed until the stream is closed. A program may end with a file still
+// open: the standard library then flushes the stream but never closes it, so
+// without this list its state would be unreachable at exit and
+// LeakSanitizer would report it as a leak in every such program; and the
+// text files' own unwritten bytes are written from here at exit.
 
 std::set<const void *> &oberts() {
   static auto *vius = new std::set<const void *>;  // never destroyed: streams outlive static objects
@@ -36,47 +39,100 @@ std::set<const void *> &oberts() {
 // ---------------------------------------------------------------------------
 // Text-mode files: each line feed is stored as CR LF and CR LF is read back
 // as a line feed. Other bytes pass unchanged.
+//
+// Positions are the file's own bytes, as the original runtime gave them, so
+// the stream keeps no buffer of converted bytes of its own (the C library
+// would count those, not the stored ones): this state holds the stored bytes
+// read ahead and the converted bytes not yet written, and knows at every
+// moment which stored byte comes next.
 
 struct FitxerText {
-  int fd;
-  bool cr_pendent = false;  // a CR read at the end of a block, its LF not yet seen
-  std::string llegit;       // converted bytes not yet handed to the stream
+  int fd = -1;
+  FILE *flux = nullptr;
+  off64_t posicio_fd = 0;  // where the descriptor is
+  std::string llegit;      // stored bytes read ahead, from posicio_fd - size
+  std::size_t lliurat = 0; // how many of them were handed out
+  std::string pendent;     // stored bytes (CR LF already) not yet written
+
+  // The stored position of the next byte read or written.
+  off64_t posicio() const {
+    return posicio_fd - static_cast<off64_t>(llegit.size() - lliurat) + static_cast<off64_t>(pendent.size());
+  }
+  // The C library must ask the position of this state, never work it out
+  // from the converted bytes it was handed.
+  void oblida_posicio_cau() {
+    if (flux) flux->_offset = -1;
+  }
+  bool buida_pendent() {
+    if (pendent.empty()) return true;
+    bool be = escriu_tot(fd, pendent.data(), pendent.size());
+    if (be) posicio_fd += static_cast<off64_t>(pendent.size());
+    pendent.clear();
+    return be;
+  }
+  // Forgets the bytes read ahead, putting the descriptor back on the next one.
+  bool torna_llegit() {
+    if (lliurat == llegit.size()) {
+      llegit.clear();
+      lliurat = 0;
+      return true;
+    }
+    off64_t on = posicio_fd - static_cast<off64_t>(llegit.size() - lliurat);
+    llegit.clear();
+    lliurat = 0;
+    if (lseek64(fd, on, SEEK_SET) < 0) return false;
+    posicio_fd = on;
+    return true;
+  }
+  // Reads more stored bytes; false at the end of the file or on an error.
+  bool omple(bool &error) {
+    llegit.erase(0, lliurat);
+    lliurat = 0;
+    char bloc[1 << 16];
+    for (;;) {
+      ssize_t n = read(fd, bloc, sizeof bloc);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) error = true;
+      if (n <= 0) return false;
+      llegit.append(bloc, static_cast<std::size_t>(n));
+      posicio_fd += n;
+      return true;
+    }
+  }
 };
+
+std::set<FitxerText *> &texts_oberts() {
+  static auto *vius = new std::set<FitxerText *>;
+  return *vius;
+}
+
+// At exit, what text files left open hold is written, as the standard
+// library does for its own buffers.
+void buida_texts_oberts() {
+  for (FitxerText *f : texts_oberts()) f->buida_pendent();
+}
 
 ssize_t llegeix_text(void *galeta, char *desti, std::size_t mida) {
   auto *f = static_cast<FitxerText *>(galeta);
-  while (f->llegit.empty()) {
-    char bloc[4096];
-    ssize_t n = read(f->fd, bloc, sizeof bloc);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return -1;
-    }
-    if (n == 0) {
-      if (!f->cr_pendent) return 0;
-      f->cr_pendent = false;
-      f->llegit.push_back('\r');
-      break;
-    }
-    for (ssize_t i = 0; i < n; i++) {
-      char c = bloc[i];
-      if (f->cr_pendent) {
-        f->cr_pendent = false;
-        if (c == '\n') {
-          f->llegit.push_back('\n');
-          continue;
-        }
-        f->llegit.push_back('\r');
+  f->oblida_posicio_cau();
+  if (!f->buida_pendent()) return -1;
+  std::size_t n = 0;
+  bool error = false, fi = false;
+  while (n < mida) {
+    if (f->lliurat == f->llegit.size() && (fi || !f->omple(error))) break;
+    char c = f->llegit[f->lliurat];
+    if (c == '\r') {
+      if (f->lliurat + 1 == f->llegit.size() && !fi && !f->omple(error)) fi = true;  // a CR at a block's end: look ahead
+      if (f->lliurat + 1 < f->llegit.size() && f->llegit[f->lliurat + 1] == '\n') {
+        desti[n++] = '\n';
+        f->lliurat += 2;
+        continue;
       }
-      if (c == '\r')
-        f->cr_pendent = true;
-      else
-        f->llegit.push_back(c);
     }
+    desti[n++] = c;
+    f->lliurat++;
   }
-  std::size_t n = f->llegit.size() < mida ? f->llegit.size() : mida;
-  std::memcpy(desti, f->llegit.data(), n);
-  f->llegit.erase(0, n);
+  if (n == 0 && error) return -1;
   return static_cast<ssize_t>(n);
 }
 
@@ -92,27 +148,40 @@ std::string amb_cr(const char *dades, std::size_t mida) {
 
 ssize_t escriu_text(void *galeta, const char *dades, std::size_t mida) {
   auto *f = static_cast<FitxerText *>(galeta);
-  std::string convertit = amb_cr(dades, mida);
-  if (!escriu_tot(f->fd, convertit.data(), convertit.size())) return -1;
+  f->oblida_posicio_cau();
+  if (!f->torna_llegit()) return -1;  // an update writes where the reading stopped
+  f->pendent += amb_cr(dades, mida);
+  if (f->pendent.size() >= (1 << 16) && !f->buida_pendent()) return -1;
   return static_cast<ssize_t>(mida);
 }
 
 int situa_text(void *galeta, off64_t *posicio, int des_de) {
   auto *f = static_cast<FitxerText *>(galeta);
-  off64_t nova = lseek64(f->fd, *posicio, des_de);
+  f->oblida_posicio_cau();
+  off64_t actual = f->posicio();
+  if (!f->buida_pendent()) return -1;
+  if (des_de == SEEK_CUR && *posicio == 0) {
+    *posicio = actual;  // a question, not a move: the read-ahead stays
+    return 0;
+  }
+  off64_t desti = des_de == SEEK_CUR ? actual + *posicio : *posicio;
+  off64_t nova = lseek64(f->fd, desti, des_de == SEEK_END ? SEEK_END : SEEK_SET);
   if (nova < 0) return -1;
-  f->cr_pendent = false;
   f->llegit.clear();
+  f->lliurat = 0;
+  f->posicio_fd = nova;
   *posicio = nova;
   return 0;
 }
 
 int tanca_text(void *galeta) {
   auto *f = static_cast<FitxerText *>(galeta);
+  bool escrit = f->buida_pendent();
   int r = close(f->fd);
   oberts().erase(f);
+  texts_oberts().erase(f);
   delete f;
-  return r;
+  return escrit ? r : -1;
 }
 
 // ---------------------------------------------------------------------------
@@ -255,7 +324,9 @@ FILE *fopen(const char *nom, const char *mode) {
     }
     return flux;
   }
-  auto *f = new FitxerText{fd, false, {}};
+  auto *f = new FitxerText;
+  f->fd = fd;
+  if (base == 'a') f->posicio_fd = lseek64(fd, 0, SEEK_END);
   cookie_io_functions_t funcions{llegeix_text, escriu_text, situa_text, tanca_text};
   FILE *flux = fopencookie(f, net.c_str(), funcions);
   if (!flux) {
@@ -265,7 +336,12 @@ FILE *fopen(const char *nom, const char *mode) {
     errno = error;
     return nullptr;
   }
+  std::setvbuf(flux, nullptr, _IONBF, 0);  // the state above is the buffer
+  f->flux = flux;
   oberts().insert(f);
+  static bool buidat_en_sortir = std::atexit(buida_texts_oberts) == 0;
+  (void)buidat_en_sortir;
+  texts_oberts().insert(f);
   return flux;
 }
 

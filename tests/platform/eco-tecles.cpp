@@ -1,6 +1,6 @@
 // Test helper: shows the codes of the keys it reads, with the mode asked for
 // on its command line ("getch", "kbhit", "pausa", "senyal", "falla", "cls",
-// "atzar", "sondeig").
+// "atzar", "sondeig", "obert").
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -58,6 +58,15 @@ int main(int argc, char **argv) {
       if (codi == 0 || codi == 224) std::printf("[%d]", plataforma::_getch());  // never waits
     }
     std::printf("\nfi\n");
+  } else if (std::strcmp(mode, "obert") == 0) {
+    // Ends with files still open: what they hold is written, and nothing
+    // counts as leaked.
+    std::FILE *text = plataforma::fopen("text.txt", "w");
+    std::fputs("u\ndos", text);
+    std::FILE *binari = plataforma::fopen("binari.dat", "wb");
+    std::fputs("u\n", binari);
+    std::FILE *lectura = plataforma::fopen("text.txt", "r");
+    std::printf("%d\n", lectura != nullptr);
   } else if (std::strcmp(mode, "atzar") == 0) {
     // The generator's first draws, unseeded.
     int a = plataforma::rand(), b = plataforma::rand();

@@ -63,6 +63,75 @@ TEST(FitxersText, CrLfSplitAcrossReadBlocksAndATrailingCr) {
   EXPECT_EQ(llegit, std::string(4095, 'a') + "\n" + std::string(5000, 'b') + "\r");
 }
 
+TEST(FitxersText, PositionsAreTheFilesOwnBytes) {
+  CarpetaTemporal carpeta;
+  std::string cami = carpeta.cami("t.txt");
+  std::string linies;
+  for (int i = 0; i < 500; i++) linies += "linia " + std::to_string(i) + "\r\n";
+  carpeta.escriu("t.txt", "ab\r\ncd\r\n" + linies);
+  FILE *f = plataforma::fopen(cami.c_str(), "r");
+  ASSERT_NE(f, nullptr);
+  char linia[64];
+  std::fgets(linia, sizeof linia, f);
+  std::fgets(linia, sizeof linia, f);
+  EXPECT_STREQ(linia, "cd\n");
+  long marca = std::ftell(f);
+  EXPECT_EQ(marca, 8);  // two lines of four bytes on disk
+  for (int i = 0; i < 300; i++) std::fgets(linia, sizeof linia, f);
+  EXPECT_STREQ(linia, "linia 299\n");
+  long marca_299 = std::ftell(f) - 11;
+  ASSERT_EQ(std::fseek(f, marca, SEEK_SET), 0);
+  std::fgets(linia, sizeof linia, f);
+  EXPECT_STREQ(linia, "linia 0\n");
+  ASSERT_EQ(std::fseek(f, marca_299, SEEK_SET), 0);
+  std::fgets(linia, sizeof linia, f);
+  EXPECT_STREQ(linia, "linia 299\n");
+  ASSERT_EQ(std::fseek(f, -4, SEEK_CUR), 0);  // back over "99\r\n"
+  EXPECT_EQ(std::fgetc(f), '9');
+  ASSERT_EQ(std::fseek(f, 0, SEEK_END), 0);
+  EXPECT_EQ(std::ftell(f), static_cast<long>(8 + linies.size()));
+  EXPECT_EQ(std::fgetc(f), EOF);
+  std::fclose(f);
+}
+
+TEST(FitxersText, AnUpdateWritesWhereTheReadStopped) {
+  CarpetaTemporal carpeta;
+  std::string cami = carpeta.cami("t.txt");
+  carpeta.escriu("t.txt", "ab\r\ncdef\r\n");
+  FILE *f = plataforma::fopen(cami.c_str(), "r+");
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(std::fgetc(f), 'a');
+  EXPECT_EQ(std::fgetc(f), 'b');
+  EXPECT_EQ(std::fgetc(f), '\n');
+  long aqui = std::ftell(f);
+  EXPECT_EQ(aqui, 4);
+  ASSERT_EQ(std::fseek(f, aqui - 1, SEEK_SET), 0);  // on the line feed of CR LF
+  ASSERT_EQ(std::fseek(f, aqui, SEEK_SET), 0);
+  std::fputc('X', f);
+  EXPECT_EQ(std::ftell(f), 5);
+  std::fputs("\n", f);  // stored as CR LF, over "de"
+  EXPECT_EQ(std::ftell(f), 7);
+  ASSERT_EQ(std::fseek(f, 0, SEEK_CUR), 0);
+  EXPECT_EQ(std::fgetc(f), 'f');
+  std::fclose(f);
+  EXPECT_EQ(llegeix_fitxer(cami), "ab\r\nX\r\nf\r\n");
+}
+
+TEST(FitxersText, WritingCountsTheStoredBytes) {
+  CarpetaTemporal carpeta;
+  std::string cami = carpeta.cami("t.txt");
+  FILE *f = plataforma::fopen(cami.c_str(), "w+");
+  ASSERT_NE(f, nullptr);
+  std::fputs("u\ndos\n", f);
+  EXPECT_EQ(std::ftell(f), 8);
+  std::rewind(f);
+  char linia[16];
+  std::fgets(linia, sizeof linia, f);
+  EXPECT_STREQ(linia, "u\n");
+  EXPECT_EQ(std::ftell(f), 3);
+  std::fclose(f);
+}
+
 TEST(FitxersText, BinaryModeLeavesBytesAlone) {
   CarpetaTemporal carpeta;
   std::string cami = carpeta.cami("b.dat");
@@ -130,6 +199,20 @@ TEST(FitxersCreacio, AFolderIsRefusedInEveryMode) {
   struct stat info {};
   ASSERT_EQ(stat(dir.c_str(), &info), 0);
   EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+// --- Streams left open at exit ---------------------------------------------------
+
+// A program that ends with files open: their bytes are stored, and (under
+// LeakSanitizer) their state is still reachable, so not a leak.
+TEST(FitxersOberts, AProgramMayEndWithFilesOpen) {
+  CarpetaTemporal carpeta;
+  auto r = prova::executa({.programa = ECO_TECLES, .entrada = "", .arguments = {"obert"}, .carpeta = carpeta.cami()});
+  EXPECT_EQ(r.sortida, "1\n");
+  EXPECT_EQ(r.errors, "");
+  EXPECT_EQ(r.estat, 0);
+  EXPECT_EQ(carpeta.llegeix("text.txt"), "u\r\ndos");
+  EXPECT_EQ(carpeta.llegeix("binari.dat"), "u\n");
 }
 
 // --- The printer ---------------------------------------------------------------
