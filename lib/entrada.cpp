@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdio_ext.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -43,8 +44,50 @@ ssize_t llegeix_dispositiu(char *desti, std::size_t mida) {
 
 }  // namespace
 
+// From a regular file the input is read in blocks: nothing else waits on a
+// file, so reading ahead takes nothing from anyone, as long as the file's
+// offset is put back on the first byte not delivered when the program ends
+// (for whatever reads the file after it). Pipes and terminals are read one
+// byte at a time, never past the current line.
+namespace {
+
+enum class Origen { per_saber, fitxer, dispositiu };
+Origen origen = Origen::per_saber;
+std::string bloc_fitxer;               // bytes of the file read ahead
+std::size_t bloc_posicio = 0;   // how many of them were delivered
+
+bool des_de_fitxer() {
+  if (origen == Origen::per_saber) {
+    struct stat info {};
+    origen = fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) ? Origen::fitxer : Origen::dispositiu;
+  }
+  return origen == Origen::fitxer;
+}
+
+// More of the file; false at its end.
+bool omple_bloc() {
+  bloc_fitxer.resize(1 << 16);
+  ssize_t n = llegeix_dispositiu(bloc_fitxer.data(), bloc_fitxer.size());
+  bloc_fitxer.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  bloc_posicio = 0;
+  return n > 0;
+}
+
+}  // namespace
+
+void torna_entrada_no_lliurada() {
+  if (origen != Origen::fitxer || bloc_posicio == bloc_fitxer.size()) return;
+  lseek(STDIN_FILENO, -static_cast<off_t>(bloc_fitxer.size() - bloc_posicio), SEEK_CUR);
+  bloc_fitxer.clear();
+  bloc_posicio = 0;
+}
+
 // One byte from the console, or -1 at its end.
 int llegeix_byte() {
+  if (des_de_fitxer()) {
+    if (bloc_posicio == bloc_fitxer.size() && !omple_bloc()) return -1;
+    return static_cast<unsigned char>(bloc_fitxer[bloc_posicio++]);
+  }
   char b;
   return llegeix_dispositiu(&b, 1) == 1 ? static_cast<unsigned char>(b) : -1;
 }
@@ -57,9 +100,21 @@ std::size_t linia_posicio = 0;    // how much of it stdin has taken
 void llegeix_linia_dispositiu(std::string &linia) {
   linia.clear();
   if (entrada_es_terminal()) {
-    char bloc[4096];
-    ssize_t n = llegeix_dispositiu(bloc, sizeof bloc);
-    if (n > 0) linia.assign(bloc, static_cast<std::size_t>(n));
+    char tros[4096];
+    ssize_t n = llegeix_dispositiu(tros, sizeof tros);
+    if (n > 0) linia.assign(tros, static_cast<std::size_t>(n));
+    return;
+  }
+  if (des_de_fitxer()) {
+    while (bloc_posicio < bloc_fitxer.size() || omple_bloc()) {
+      const char *inici = bloc_fitxer.data() + bloc_posicio;
+      std::size_t resta = bloc_fitxer.size() - bloc_posicio;
+      const void *fi = std::memchr(inici, '\n', resta);
+      std::size_t n = fi ? static_cast<std::size_t>(static_cast<const char *>(fi) - inici) + 1 : resta;
+      linia.append(inici, n);
+      bloc_posicio += n;
+      if (fi) return;
+    }
     return;
   }
   for (int c; (c = llegeix_byte()) >= 0;) {

@@ -150,7 +150,10 @@ ssize_t escriu_text(void *galeta, const char *dades, std::size_t mida) {
   auto *f = static_cast<FitxerText *>(galeta);
   f->oblida_posicio_cau();
   if (!f->torna_llegit()) return -1;  // an update writes where the reading stopped
-  f->pendent += amb_cr(dades, mida);
+  for (std::size_t i = 0; i < mida; i++) {
+    if (dades[i] == '\n') f->pendent.push_back('\r');
+    f->pendent.push_back(dades[i]);
+  }
   if (f->pendent.size() >= (1 << 16) && !f->buida_pendent()) return -1;
   return static_cast<ssize_t>(mida);
 }

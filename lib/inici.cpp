@@ -22,6 +22,7 @@ void tanca_en_sortir() {
   int error = errno;
   restaura_aparenca();
   restaura_terminal(true);
+  torna_entrada_no_lliurada();
   if (fallada) {
     std::fprintf(stderr, "%s: write error: %s\n", program_invocation_short_name, std::strerror(error));
     _exit(1);

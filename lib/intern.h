@@ -43,6 +43,8 @@ void buida_sortida();
 // Console input (entrada.cpp).
 ssize_t llegeix_consola(void *, char *desti, std::size_t mida);
 int llegeix_byte();
+// Puts a regular file's offset back on the first byte not delivered.
+void torna_entrada_no_lliurada();
 // Waits for one key, as the pause command does.
 void espera_tecla();
 

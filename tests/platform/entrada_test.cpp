@@ -13,6 +13,7 @@
 #include <string>
 
 #include "fill.h"
+#include "programa.h"
 #include "plataforma.h"
 
 namespace {
@@ -116,6 +117,19 @@ TEST(EntradaOberta, KbhitSaysNoKey) {
       },
       Origen::oberta);
   EXPECT_EQ(g.sortida, "0");
+}
+
+// Read in blocks, a file is still left at the first byte the program did not
+// take, for whatever reads it next.
+TEST(EntradaDeFitxer, TheFileIsLeftWhereTheProgramStopped) {
+  prova::CarpetaTemporal carpeta;
+  carpeta.escriu("entrada.txt", "xab\ncd\nef\n");
+  auto r = prova::executa({.programa = "/bin/sh",
+                           .entrada = "",
+                           .arguments = {"-c", "{ \"$0\" pausa; cat; } < entrada.txt", ECO_TECLES},
+                           .carpeta = carpeta.cami()});
+  EXPECT_EQ(r.sortida, "llest\nPremeu qualsevol tecla per continuar . . . \nlinia=ab\nfi\ncd\nef\n");
+  EXPECT_EQ(r.estat, 0);
 }
 
 TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {
