@@ -98,6 +98,8 @@ TEST(FactorialSum, AFormulaUpTo12) {
       {.nom = "3", .entrada = "3\n", .sortida = tope + "\n\nResultat = (1!) + (2!) + (3!) + \b\b= 9"},
       {.nom = "13, 20, 100 and 0 are asked again", .entrada = "13\n20\n100\n0\n2\n",
        .sortida = tope + tope + tope + tope + formula(2)},
+      {.nom = "-2 and -2147483647 are asked again", .entrada = "-2\n-2147483647\n1\n",
+       .sortida = tope + tope + tope + "\n\nResultat = (1!) + \b\b= 1"},
       {.nom = "end of input after 13", .entrada = "13\n", .sortida = tope + tope},
   };
   for (int n = 1; n <= 12; n++)
@@ -122,6 +124,9 @@ TEST(HarmonicSum, AFormulaWithTheSumInSixDigits) {
       {.nom = "1", .entrada = "1\n", .sortida = tope + "\n\nResultat = (1 / 1) + \b\b= 1"},
       {.nom = "2", .entrada = "2\n", .sortida = tope + "\n\nResultat = (1 / 1) + (1 / 2) + \b\b= 1.5"},
       {.nom = "3", .entrada = "3\n", .sortida = tope + "\n\nResultat = (1 / 1) + (1 / 2) + (1 / 3) + \b\b= 1.83333"},
+      {.nom = "0, -2 and -2147483647 are asked again", .entrada = "0\n-2\n-2147483647\n1\n",
+       .sortida = tope + tope + tope + tope + "\n\nResultat = (1 / 1) + \b\b= 1"},
+      {.nom = "end of input after a refusal", .entrada = "-2\n", .sortida = tope + tope},
   };
   for (int n : {10, 100, 1000}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
                                                 .sortida = formula(n)});
