@@ -28,6 +28,10 @@ int fflush(FILE *flux);
 int _getch();
 // Non-zero when a key is waiting (always at end of input).
 int _kbhit();
+// Registers the function that redraws a full-screen program after it was
+// suspended (Ctrl-Z) and resumed. It runs in the program's own flow, at its
+// next key read, key poll, pause, sleep or line read, never inside a signal.
+void en_reprendre(void (*redibuixa)());
 // Sleeps for that many milliseconds.
 void _sleep(unsigned long ms);
 
