@@ -14,9 +14,10 @@ all: prepara
 prepara:
 	@./scripts/prepara.sh
 
-# The contact book keeps its files in the folder it runs in: build/.
+# The launcher lists every program and runs the one picked in a scratch
+# folder of its own (~/.local/share/portafoli/<program>/).
 run: all
-	cd $(BUILD) && ./bin/contact-book
+	./$(BUILD)/bin/portafoli
 
 test: all
 	@echo "== Running the tests"
