@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <ctime>
 
+#include "enters32.h"
+
 inline int bixest(int any) { return any % 400 == 0 || (any % 4 == 0 && any % 100 != 0) ? 1 : 0; }
 
 // Days of the month; 0 for a month outside 1..12.
@@ -141,7 +143,7 @@ inline std::int64_t dies_entre(int dia_a, int mes_a, int any_a, int dia_b, int m
 // Beyond 2147483647 days the 32-bit count wraps.
 inline int dies_transcorreguts(int dia_a, int mes_a, int any_a, int dia_b, int mes_b, int any_b) {
   std::int64_t dies = data_intern::dies_entre(dia_a, mes_a, any_a, dia_b, mes_b, any_b);
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(dies));
+  return enters32::redueix(dies);
 }
 
 // The same count for valid dates, by whole years, then whole months, then days.
@@ -161,7 +163,7 @@ inline int dies_transcorreguts_alternativa(int dia_a, int mes_a, int any_a, int 
   for (int mes = 1; mes < mes_b && mes <= 12; mes++) dies += dies_mes(mes, any_b);
   for (int mes = 1; mes < mes_a && mes <= 12; mes++) dies -= dies_mes(mes, any_a);
   dies += static_cast<std::int64_t>(dia_b) - dia_a;
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(dies));
+  return enters32::redueix(dies);
 }
 
 inline void data_actual(int *dia, int *mes, int *any) {

@@ -7,12 +7,10 @@
 #include <cstdint>
 #include <limits>
 
-inline int arrodoneix(float n);  // util: quadrat_perfecte rounds with it
+#include "enters32.h"
+#include "util.h"  // quadrat_perfecte rounds with arrodoneix
 
-// Unsigned 32-bit arithmetic gives the two's complement wrap without overflow.
 namespace mates_intern {
-inline std::int32_t a32(std::uint32_t n) { return static_cast<std::int32_t>(n); }
-inline std::uint32_t u32(std::int64_t n) { return static_cast<std::uint32_t>(n); }
 
 // Whether m (0 or more) is prime: trial divisors while x * x <= m.
 inline int es_primer(std::int64_t m) {
@@ -33,18 +31,18 @@ inline double valor_absolut(double n) {
 inline long factorial(int n) {
   std::uint32_t producte = 1;
   // From 34 on the product holds 2 to the 32nd power: it stays 0.
-  for (std::int64_t i = 1; i <= n && producte != 0; i++) producte *= mates_intern::u32(i);
-  return mates_intern::a32(producte);
+  for (std::int64_t i = 1; i <= n && producte != 0; i++) producte *= enters32::patro(i);
+  return enters32::enter(producte);
 }
 
 // n over m, exact for 0 <= m <= n <= 12. A wrapped divisor of 0 gives 0.
 inline int nombre_combinatori(int n, int m) {
-  std::uint32_t dividend = mates_intern::u32(factorial(n));
-  std::uint32_t divisor = mates_intern::u32(factorial(m));
-  divisor *= mates_intern::u32(factorial(mates_intern::a32(mates_intern::u32(n) - mates_intern::u32(m))));
-  std::int64_t a = mates_intern::a32(dividend), b = mates_intern::a32(divisor);
+  std::uint32_t dividend = enters32::patro(factorial(n));
+  std::uint32_t divisor = enters32::patro(factorial(m));
+  divisor *= enters32::patro(factorial(enters32::resta(n, m)));
+  std::int64_t a = enters32::enter(dividend), b = enters32::enter(divisor);
   if (b == 0) return 0;
-  return mates_intern::a32(mates_intern::u32(a / b));  // INT_MIN / -1 wraps too
+  return enters32::redueix(a / b);  // INT_MIN / -1 wraps too
 }
 
 // x to the n by n multiplications; n <= 0 gives 1.0.
@@ -58,17 +56,17 @@ inline double potencia(double x, int n) {
 // argument, for which the subtractions would never end, counts by its
 // absolute value, with gcd(0, b) = b.
 inline int mcd(int a, int b) {
-  std::uint32_t x = a < 0 ? 0u - mates_intern::u32(a) : mates_intern::u32(a);
-  std::uint32_t y = b < 0 ? 0u - mates_intern::u32(b) : mates_intern::u32(b);
-  if (x == 0) return mates_intern::a32(y);
-  if (y == 0) return mates_intern::a32(x);
+  std::uint32_t x = a < 0 ? 0u - enters32::patro(a) : enters32::patro(a);
+  std::uint32_t y = b < 0 ? 0u - enters32::patro(b) : enters32::patro(b);
+  if (x == 0) return enters32::enter(y);
+  if (y == 0) return enters32::enter(x);
   while (x != y) {
     if (x > y)
       x -= y;
     else
       y -= x;
   }
-  return mates_intern::a32(x);
+  return enters32::enter(x);
 }
 
 // 1 when |n| is prime; 0 and 1 are not.
@@ -79,7 +77,7 @@ inline int seguent_primer(int n) {
   std::int64_t m = static_cast<std::int64_t>(valor_absolut(n));
   do m++;
   while (!mates_intern::es_primer(m));
-  return mates_intern::a32(mates_intern::u32(m));
+  return enters32::redueix(m);
 }
 
 // Newton's iteration from 2.0 until a step is below 1e-11. A negative n has
@@ -116,7 +114,5 @@ inline int cub_perfecte(int n) {
     if (x * x * x == n) es_cub = 1;
   return es_cub;
 }
-
-#include "util.h"
 
 #endif

@@ -5,8 +5,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "enters32.h"
 #include "intercanvia.h"  // intercanvia, shared with the array library
-#include "mates.h"
 
 // n + 0.5 truncated toward zero. Beyond the range of int the result stops at
 // its ends, and NaN gives 0.
@@ -20,7 +20,7 @@ inline int arrodoneix(float n) {
 
 // Decimal digits of |n|; the sign does not count.
 inline int nombre_xifres(int n) {
-  std::int64_t m = static_cast<std::int64_t>(valor_absolut(n));
+  std::int64_t m = n < 0 ? -static_cast<std::int64_t>(n) : n;
   int xifres = 1;
   while (m / 10 > 0) {
     xifres++;
@@ -35,7 +35,7 @@ inline int invertir(int n) {
   int invertit = n % 10;
   while (n / 10 > 0) {
     n = n / 10;
-    invertit = mates_intern::a32(mates_intern::u32(invertit) * 10u + mates_intern::u32(n % 10));
+    invertit = enters32::suma(enters32::producte(invertit, 10), n % 10);
   }
   return invertit;
 }

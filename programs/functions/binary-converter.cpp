@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "enters32.h"
 #include "lectura.h"
 #include "plataforma.h"
 
@@ -27,7 +28,7 @@ void d2b2(int n) {
 // An int whose decimal digits are n's binary digits: exact up to 1023,
 // beyond which the 32-bit arithmetic wraps.
 int d2b3(int n) {
-  if (n > 1) return static_cast<int>(static_cast<std::uint32_t>(d2b3(n / 2)) * 10u + static_cast<std::uint32_t>(n % 2));
+  if (n > 1) return enters32::suma(enters32::producte(d2b3(n / 2), 10), n % 2);
   return n % 2;
 }
 

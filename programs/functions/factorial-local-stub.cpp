@@ -1,11 +1,13 @@
 // Carries a factorial of its own, the library's, and does nothing when run.
 #include <cstdint>
 
+#include "enters32.h"
+
 // n!, exact up to 12; from 13 on the 32-bit product wraps.
 long factorial(int n) {
   std::uint32_t producte = 1;
-  for (std::int64_t i = 1; i <= n && producte != 0; i++) producte *= static_cast<std::uint32_t>(i);
-  return static_cast<std::int32_t>(producte);
+  for (std::int64_t i = 1; i <= n && producte != 0; i++) producte *= enters32::patro(i);
+  return enters32::enter(producte);
 }
 
 int main() {}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "enters32.h"
 #include "lectura.h"
 #include "plataforma.h"
 
@@ -15,7 +16,7 @@ int trunca(double x) {
   if (!std::isfinite(x)) return 0;
   double resta = std::fmod(std::trunc(x), 4294967296.0);
   if (resta < 0) resta += 4294967296.0;
-  return static_cast<int>(static_cast<std::uint32_t>(resta));
+  return enters32::enter(static_cast<std::uint32_t>(resta));
 }
 
 // Every level truncates to int: pot(2.5, 2) is 5, pot(0.5, 1) is 0.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "desa.h"
+#include "enters32.h"
 #include "lectura.h"
 #include "plataforma.h"
 
@@ -87,7 +88,7 @@ void llegeix_camp(char *camp, std::size_t mida, bool sense_blancs) {
 }
 
 // The next contact number after n, wrapping as the 32-bit counter does.
-int seguent(int n) { return static_cast<int>(static_cast<std::uint32_t>(n) + 1u); }
+int seguent(int n) { return enters32::suma(n, 1); }
 
 int main() {
   carrega_dades(0);
