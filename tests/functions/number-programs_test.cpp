@@ -62,8 +62,16 @@ TEST(BinomialRecursive, PascalsRuleAndItsQuestions) {
        .sortida = n + m + n + m + "El combinatori 5 sobre 3 es: 10"},
       {.nom = "zero, negatives and non-numbers", .entrada = "0\n-2\nx\n4\n0\n2\n",
        .sortida = n + n + n + n + m + m + "El combinatori 4 sobre 2 es: 6"},
-      {.nom = "n above 30 is asked again", .entrada = "31\n30\n15\n",
-       .sortida = n + n + m + "El combinatori 30 sobre 15 es: 155117520"},
+      {.nom = "short recursions come whatever n is", .entrada = "100\n1\n",
+       .sortida = n + m + "El combinatori 100 sobre 1 es: 100"},
+      {.nom = "and close to n", .entrada = "65535\n65534\n",
+       .sortida = n + m + "El combinatori 65535 sobre 65534 es: 65535"},
+      {.nom = "more than 10^8 calls goes back to n", .entrada = "30\n15\n29\n14\n30\n5\n",
+       .sortida = n + m + n + m + n + m + "El combinatori 30 sobre 5 es: 142506"},
+      {.nom = "27 over 13: 40116599 calls, within the bound", .entrada = "27\n13\n",
+       .sortida = n + m + "El combinatori 27 sobre 13 es: 20058300"},
+      {.nom = "n beyond the recursion's depth is asked again", .entrada = "65536\n2147483647\n3\n1\n",
+       .sortida = n + n + n + m + "El combinatori 3 sobre 1 es: 3"},
       {.nom = "end of input at m", .entrada = "4\n", .sortida = n + m},
   });
 }
