@@ -21,12 +21,8 @@ void d2base(int n, int base) {
 
 int main() {
   int n, b;
-  do {
-    if (!lectura::pregunta("Fica un numero decimal i enter: ", "%d", &n)) return 0;
-  } while (n < 0);
-  do {
-    if (!lectura::pregunta("Fica una base entre 2 i 36: ", "%d", &b)) return 0;
-  } while (b <= 1 || b > 36);
+  if (!lectura::demana("Fica un numero decimal i enter: ", n, [](int v) { return v >= 0; })) return 0;
+  if (!lectura::demana("Fica una base entre 2 i 36: ", b, 2, 36)) return 0;
   std::printf("El numero decimal %d es: ", n);
   d2base(n, b);
   std::printf(" en base %d.", b);

@@ -34,9 +34,7 @@ int d2b3(int n) {
 
 int main() {
   int n;
-  do {
-    if (!lectura::pregunta("Fica un numero decimal i enter: ", "%d", &n)) return 0;
-  } while (n < 0);
+  if (!lectura::demana("Fica un numero decimal i enter: ", n, [](int v) { return v >= 0; })) return 0;
   std::printf("El numero decimal %d es: ", n);
   d2b(n);
   std::printf(" en binari.\n");

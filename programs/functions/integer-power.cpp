@@ -28,12 +28,8 @@ int pot(double base, int exponent) {
 int main() {
   double base;
   int exponent;
-  do {
-    if (!lectura::pregunta("Fica la base: ", "%lf", &base)) return 0;
-  } while (base < 0 || std::isnan(base));
-  do {
-    if (!lectura::pregunta("Fica l'exponent: ", "%d", &exponent)) return 0;
-  } while (exponent < 0 || exponent > exponent_maxim);
+  if (!lectura::demana("Fica la base: ", base, 0.0, HUGE_VAL)) return 0;  // NaN never accepted
+  if (!lectura::demana("Fica l'exponent: ", exponent, 0, exponent_maxim)) return 0;
   std::printf("El numero %g elevat a %d es: %d", base, exponent, pot(base, exponent));
   plataforma::_getch();
 }

@@ -14,9 +14,7 @@ int suma_naturals(int n) {
 
 int main() {
   int n;
-  do {
-    if (!lectura::pregunta("Fica un numero tope: ", "%d", &n)) return 0;
-  } while (n <= 0 || n > tope_maxim);
+  if (!lectura::demana("Fica un numero tope: ", n, 1, tope_maxim)) return 0;
   std::printf("La suma dels primers %d nombres naturals es: %d\n", n, suma_naturals(n));
   plataforma::_getch();
 }
