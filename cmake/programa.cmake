@@ -6,6 +6,8 @@
 function(programa nom)
   add_executable(${nom} ${nom}.cpp)
   target_link_libraries(${nom} PRIVATE plataforma ${ARGN})
+  # <iostream> is refused: see cmake/refusats/iostream.
+  target_include_directories(${nom} BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/refusats)
   install(TARGETS ${nom} RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/portafoli)
   set_property(GLOBAL APPEND PROPERTY PROGRAMES ${nom})
   get_filename_component(subsistema ${CMAKE_CURRENT_SOURCE_DIR} NAME)
