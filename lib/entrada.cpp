@@ -41,7 +41,6 @@ ssize_t llegeix_dispositiu(char *desti, std::size_t mida) {
   }
 }
 
-
 }  // namespace
 
 // From a regular file the input is read in blocks: nothing else waits on a
@@ -53,8 +52,8 @@ namespace {
 
 enum class Origen { per_saber, fitxer, dispositiu };
 Origen origen = Origen::per_saber;
-std::string bloc_fitxer;               // bytes of the file read ahead
-std::size_t bloc_posicio = 0;   // how many of them were delivered
+std::string bloc_fitxer;       // bytes of the file read ahead
+std::size_t bloc_posicio = 0;  // how many of them were delivered
 
 bool des_de_fitxer() {
   if (origen == Origen::per_saber) {
@@ -94,8 +93,8 @@ int llegeix_byte() {
 
 namespace {
 
-std::string linia_lliurada;       // the line being handed to stdin's buffer
-std::size_t linia_posicio = 0;    // how much of it stdin has taken
+std::string linia_lliurada;     // the line being handed to stdin's buffer
+std::size_t linia_posicio = 0;  // how much of it stdin has taken
 
 void llegeix_linia_dispositiu(std::string &linia) {
   linia.clear();
@@ -122,7 +121,6 @@ void llegeix_linia_dispositiu(std::string &linia) {
     if (c == '\n') return;
   }
 }
-
 
 }  // namespace
 
@@ -163,8 +161,8 @@ int espera_entrada(int limit) {
   sigaddset(&cont, SIGCONT);
   sigprocmask(SIG_BLOCK, &cont, &previ);
   aten_represa();
-  pollfd p{STDIN_FILENO, POLLIN, 0};
-  timespec temps{limit / 1000, (limit % 1000) * 1000000L};
+  pollfd p {STDIN_FILENO, POLLIN, 0};
+  timespec temps {limit / 1000, (limit % 1000) * 1000000L};
   int r = ppoll(&p, 1, limit < 0 ? nullptr : &temps, &previ);
   int error = errno;
   sigprocmask(SIG_SETMASK, &previ, nullptr);
@@ -220,7 +218,7 @@ void acaba_sequencia_comencada() {
       descodificador.temps(passat);
       break;
     }
-    pollfd p{STDIN_FILENO, POLLIN, 0};
+    pollfd p {STDIN_FILENO, POLLIN, 0};
     int r = poll(&p, 1, DescodificadorTecles::espera_esc_ms - passat);
     if (r < 0 && errno == EINTR) continue;
     if (r <= 0) continue;  // time is measured again above
@@ -299,7 +297,7 @@ int _kbhit() {
   aten_represa();
   if (!entrada_es_terminal()) {
     buida_sortida();
-    pollfd p{STDIN_FILENO, POLLIN, 0};
+    pollfd p {STDIN_FILENO, POLLIN, 0};
     return poll(&p, 1, 0) != 0;  // readable, at its end, or closed: a read will not wait
   }
   entra_mode_cru();

@@ -68,9 +68,9 @@ namespace {
 // first, then takes its previous course (the default action, or a
 // sanitizer's handler), so the exit status still names the signal. A signal
 // that the parent ignored stays ignored.
-constexpr int senyals_fixos[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,
-                                 SIGUSR1, SIGSEGV, SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGSTKFLT, SIGXCPU,
-                                 SIGXFSZ, SIGVTALRM, SIGPROF, SIGIO, SIGPWR, SIGSYS};
+constexpr int senyals_fixos[] = {SIGHUP,  SIGINT,    SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,
+                                 SIGUSR1, SIGSEGV,   SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGSTKFLT, SIGXCPU,
+                                 SIGXFSZ, SIGVTALRM, SIGPROF, SIGIO,   SIGPWR,  SIGSYS};
 struct sigaction accions_previes[NSIG];
 
 volatile sig_atomic_t cru_en_aturar = 0;  // the terminal was raw when the program was suspended
