@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialeg.h"
 #include "programa.h"
 
 namespace {
@@ -43,15 +44,17 @@ TEST(NumerosForaDeRang, AreAskedAgainInEveryProgram) {
 }
 
 TEST(NumerosForaDeRang, TheEndsOfTheRangeAreNumbers) {
+  const std::string nombre = "\nIntrodueix un nombre: ";
+  prova::Dialeg gran, petit, tots_dos;
+  gran.pregunta(nombre, "2147483647").diu("\nEl total es: 10");
+  petit.pregunta(nombre, "-2147483648").diu("\nEl total es: 10");
+  tots_dos.pregunta("\nEscriu dos nombres, separats per espai: ", "2147483647 -2147483648")
+      .diu("El m\xE0" "xim es: 2147483647, i el minim es: -2147483648\n");
   prova::comprova("digit-count", {
-      {.nom = "largest", .entrada = "2147483647\n", .sortida = "\nIntrodueix un nombre: \nEl total es: 10"},
-      {.nom = "smallest", .entrada = "-2147483648\n", .sortida = "\nIntrodueix un nombre: \nEl total es: 10"},
+      {.nom = "largest", .entrada = gran.entrada, .sortida = gran.sortida},
+      {.nom = "smallest", .entrada = petit.entrada, .sortida = petit.sortida},
   });
-  prova::comprova("max-min", {
-      {.nom = "both ends",
-       .entrada = "2147483647 -2147483648\n",
-       .sortida = "\nEscriu dos nombres, separats per espai: El m\xE0" "xim es: 2147483647, i el minim es: -2147483648\n"},
-  });
+  prova::comprova("max-min", {{.nom = "both ends", .entrada = tots_dos.entrada, .sortida = tots_dos.sortida}});
 }
 
 }  // namespace
