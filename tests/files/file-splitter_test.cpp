@@ -105,7 +105,8 @@ void anada_i_tornada(std::size_t mida) {
 }
 
 TEST(FileSplitter, PartsAreCoreutilsChunksAndJoinGivesTheSourceBack) {
-  for (std::size_t mida : {std::size_t{0}, std::size_t{1}, part - 1, part, part + 1, 2 * part}) anada_i_tornada(mida);
+  for (std::size_t mida : {std::size_t{0}, std::size_t{1}, part - 1, part, part + 1, 2 * part, std::size_t{10} << 20})
+    anada_i_tornada(mida);
 }
 
 TEST(FileSplitter, TwentyFivePartsBothWays) { anada_i_tornada(25 * part); }
@@ -141,6 +142,21 @@ TEST(FileSplitter, CapitalFlagsFoldersInNamesAndIgnoredParameters) {
   EXPECT_EQ(noms(carpeta), (std::set<std::string>{"Sub"}));
   espera(executa(carpeta, {"-U", "Sub/Y", "Sub/X.B0.dat"}), "\nArxiu Sub/X.B0.dat incrustat!\n" + adeu);
   EXPECT_EQ(carpeta.llegeix("Sub/Y"), "hola");
+}
+
+// Part names are never cut: a long one is kept whole, and one the system
+// refuses is a part that cannot be created.
+TEST(FileSplitter, LongPartNames) {
+  CarpetaTemporal carpeta;
+  const std::string carpeta_llarga(200, 'd'), nom_llarg(100, 's'), massa_llarg(251, 'm');
+  fs::create_directory(carpeta.cami(carpeta_llarga));
+  const std::string origen = carpeta_llarga + "/" + nom_llarg;
+  carpeta.escriu(origen, "abc");
+  espera(executa(carpeta, {"-p", origen}), "\nArxius " + origen + "0.dat creats!\n" + adeu);
+  EXPECT_EQ(carpeta.llegeix(origen + "0.dat"), "abc");
+  carpeta.escriu(massa_llarg, "abc");
+  espera(executa(carpeta, {"-p", massa_llarg}), "\nL'arxiu de desti " + massa_llarg + "0.dat no es pot crear!\n" + adeu);
+  EXPECT_EQ(noms(carpeta), (std::set<std::string>{carpeta_llarga, massa_llarg}));
 }
 
 TEST(FileSplitter, EmptySourceCreatesNothingAndTouchesNothing) {
