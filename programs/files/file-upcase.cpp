@@ -1,8 +1,11 @@
 // Raises the letters a to z of the named file to capitals, in place, reporting every byte.
 #include <sys/types.h>
 
+#include <charconv>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "plataforma.h"
 
@@ -34,6 +37,29 @@ int main(int argc, char *argv[]) {
   }
   std::printf("\nL'arxiu te: %lld bytes\n", static_cast<long long>(mida));
 
+  // The report, a line or two per byte, is gathered here and written a
+  // block at a time: formatting each line with printf would take most of
+  // the run on a large file.
+  static char informe[1 << 16];
+  std::size_t ple = 0;
+  auto afegeix = [&](const char *text, std::size_t n) {
+    if (ple + n > sizeof informe) {
+      std::fwrite(informe, 1, ple, stdout);
+      ple = 0;
+    }
+    std::memcpy(informe + ple, text, n);
+    ple += n;
+  };
+  // "\n[byte %lld] " followed by what the line says of the byte.
+  auto linia = [&](long long byte, std::string_view resta) {
+    char text[64] = "\n[byte ";
+    char *fi = std::to_chars(text + 7, text + 32, byte).ptr;
+    *fi++ = ']';
+    *fi++ = ' ';
+    std::memcpy(fi, resta.data(), resta.size());
+    afegeix(text, static_cast<std::size_t>(fi - text) + resta.size());
+  };
+
   // The file goes by in blocks; the letters are raised in memory and a block
   // that changed is written back over itself, at its own position.
   static unsigned char bloc[1 << 16];
@@ -46,11 +72,14 @@ int main(int argc, char *argv[]) {
     bool canviat = false;
     for (std::size_t i = 0; i < llegits; i++) {
       long long byte = static_cast<long long>(posicio) + static_cast<long long>(i);
-      std::printf("\n[byte %lld] Analitzant '%c'...", byte, bloc[i]);
+      const char c = static_cast<char>(bloc[i]);
+      const char analitzant[] = {'A', 'n', 'a', 'l', 'i', 't', 'z', 'a', 'n', 't', ' ', '\'', c, '\'', '.', '.', '.'};
+      linia(byte, {analitzant, sizeof analitzant});
       if (bloc[i] >= 'a' && bloc[i] <= 'z') {
-        unsigned char nou = static_cast<unsigned char>(bloc[i] - diferencia);
-        std::printf("\n[byte %lld] Canviem '%c' per '%c'", byte, bloc[i], nou);
-        bloc[i] = nou;
+        const char nou = static_cast<char>(bloc[i] - diferencia);
+        const char canviem[] = {'C', 'a', 'n', 'v', 'i', 'e', 'm', ' ', '\'', c, '\'', ' ', 'p', 'e', 'r', ' ', '\'', nou, '\''};
+        linia(byte, {canviem, sizeof canviem});
+        bloc[i] = static_cast<unsigned char>(nou);
         canviat = true;
       }
     }
@@ -61,6 +90,7 @@ int main(int argc, char *argv[]) {
     // write from the read after it).
     if (escrit) escrit = fseeko(arxiu, posicio, SEEK_SET) == 0;
   }
+  std::fwrite(informe, 1, ple, stdout);
   if (std::fclose(arxiu) != 0) escrit = false;
   if (!escrit) {
     std::printf("\nNo es pot modificar l'arxiu %s!\n", argv[1]);
