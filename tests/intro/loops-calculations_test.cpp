@@ -54,7 +54,7 @@ TEST(PerfectNumbers, AgainstADivisorSieve) {
 }
 
 TEST(PerfectNumbers, FixedTexts) {
-  // 30 as the Part shows it: 6 and 28 in 20 columns, the progress ending at 100.00%.
+  // 30: 6 and 28 in 20 columns, the progress ending at 100.00%.
   std::string treinta = perfectes(30);
   EXPECT_NE(treinta.find(std::string(19, ' ') + "6\n 20.00% (6)" + enrere28), std::string::npos);
   EXPECT_NE(treinta.find(std::string(18, ' ') + "28\n 93.33% (28)" + enrere28), std::string::npos);
