@@ -61,12 +61,13 @@ int demana_quantitat(const char *format, int max) {
 }
 
 // Asks with the prompt until a line that is not empty is typed, and keeps
-// its first mida - 1 characters in camp.
-void demana_linia(const char *text, char *camp, std::size_t mida) {
+// its first mida - 1 characters in camp. With descarta_abans, input typed
+// before the prompt showed is dropped first.
+void demana_linia(const char *text, char *camp, std::size_t mida, bool descarta_abans) {
   std::string linia;
   do {
     std::fputs(text, stdout);
-    plataforma::fflush(stdin);
+    if (descarta_abans) plataforma::fflush(stdin);
     if (!lectura::llegeix_linia(linia)) surt();
   } while (linia.empty());
   std::size_t n = linia.size() < mida - 1 ? linia.size() : mida - 1;
@@ -144,7 +145,7 @@ int introduir_assignatures() {
   for (int y = 0; y < n_assignatures; y++) {
     char text[40];
     std::snprintf(text, sizeof text, "\t\tNom de l'assignatura #%d: ", y);
-    demana_linia(text, assignatures[y], sizeof assignatures[y]);
+    demana_linia(text, assignatures[y], sizeof assignatures[y], true);
   }
   return n_assignatures;
 }
@@ -159,9 +160,9 @@ int introduir_alumnes(int n_assignatures) {
                          lectura::Resta::descarta))
       surt();
     alumne.no_exp = no_exp;
-    demana_linia("\t\tNom: ", alumne.nom, sizeof alumne.nom);
+    demana_linia("\t\tNom: ", alumne.nom, sizeof alumne.nom, false);
     // The address field holds 30 bytes, but only 19 characters are taken.
-    demana_linia("\t\tDomicili: ", alumne.domicili, mida_nom);
+    demana_linia("\t\tDomicili: ", alumne.domicili, mida_nom, false);
     pregunta_notes_alumne(no_exp, n_assignatures, x * n_assignatures);
   }
   return alumnes;
