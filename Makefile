@@ -4,7 +4,7 @@ ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
 JOBS ?= 2
 
-.PHONY: all prepara run test bench clean
+.PHONY: all prepara run test bench sweep clean
 
 all: prepara
 	@echo "== Building into $(BUILD)/bin"
@@ -14,9 +14,10 @@ all: prepara
 prepara:
 	@./scripts/prepara.sh
 
-# The contact book keeps its files in the folder it runs in: build/.
+# The launcher lists every program and runs the one picked in a scratch
+# folder of its own (~/.local/share/portafoli/<program>/).
 run: all
-	cd $(BUILD) && ./bin/contact-book
+	./$(BUILD)/bin/portafoli
 
 test: all
 	@echo "== Running the tests"
@@ -26,6 +27,12 @@ test: all
 	cmake --build $(ASAN) -j$(JOBS)
 	@echo "== Running the tests under the sanitizers"
 	ctest --test-dir $(ASAN) --output-on-failure -j$(JOBS)
+
+# The sweep of every program with twenty rounds of random input instead of one.
+sweep: prepara
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+	cmake --build $(ASAN) -j$(JOBS)
+	ESCOMBRADA_RONDES=20 $(ASAN)/test-bin/sweep_test
 
 bench: prepara
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DBENCHMARKS=ON -DTESTS=OFF >/dev/null

@@ -28,6 +28,10 @@ int fflush(FILE *flux);
 int _getch();
 // Non-zero when a key is waiting (always at end of input).
 int _kbhit();
+// Registers the function that redraws a full-screen program after it was
+// suspended (Ctrl-Z) and resumed. It runs in the program's own flow, at its
+// next key read, key poll, pause, sleep or line read, never inside a signal.
+void en_reprendre(void (*redibuixa)());
 // Sleeps for that many milliseconds.
 void _sleep(unsigned long ms);
 
@@ -54,6 +58,13 @@ void srand(unsigned semilla);
 // (EEXIST otherwise, a dangling link included). A folder is never opened
 // as a file, in any mode: EISDIR.
 FILE *fopen(const char *nom, const char *mode);
+
+// Runs the program at cami (argv: its name, its arguments, then null) in the
+// folder carpeta, on this console: the output is flushed first and the
+// terminal is in line mode while it runs, and the interrupt and quit keys
+// stop only that program. Returns its exit status, 128 + the signal that
+// ended it, or -1 when it could not be started (errno says why).
+int executa(const char *cami, char *const argv[], const char *carpeta);
 
 }  // namespace plataforma
 
