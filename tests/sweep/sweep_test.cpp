@@ -81,6 +81,8 @@ std::vector<Entrada> entrades(const std::string &programa) {
   std::string crlf;
   for (const std::string &l : linies) crlf += l + "\r\n";
   r.push_back({"session with CR LF", crlf + repetit("0\r\n", 5)});
+  r.push_back({"small numbers at every prompt", repetit("5\n3\n2\n1\n", 30)});
+  r.push_back({"words and numbers, then the end mid-line", repetit("hola 7 adeu\n2.5\n-1\n", 20) + "12"});
   r.push_back({"a non-number at every prompt", repetit("x\n", 300)});
   r.push_back({"an empty line at every prompt", repetit("\n", 300)});
   r.push_back({"menu digits then garbage", repetit("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\nabc\n", 4) + "0\n"});
