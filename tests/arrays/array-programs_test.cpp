@@ -57,7 +57,8 @@ TEST(MatrixSums, RowAndColumnSums) {
   std::vector<std::vector<long long>> u = {{-7}}, dos_per_tres = {{1, 2, 3}, {4, 5, 6}};
   prova::comprova("matrix-sums", {
       {.nom = "1 x 1", .entrada = entrada_de(u), .sortida = matriu_esperada(u)},
-      {.nom = "2 x 3, column index first", .entrada = entrada_de(dos_per_tres), .sortida = matriu_esperada(dos_per_tres)},
+      {.nom = "2 x 3, column index first", .entrada = entrada_de(dos_per_tres),
+       .sortida = matriu_esperada(dos_per_tres)},
       {.nom = "25 x 79", .entrada = entrada_de(gran), .sortida = matriu_esperada(gran)},
       {.nom = "sums past 32 bits", .entrada = entrada_de(maxims), .sortida = matriu_esperada(maxims)},
       {.nom = "negative sums past 32 bits", .entrada = entrada_de(minims), .sortida = matriu_esperada(minims)},

@@ -76,13 +76,16 @@ void comprova_lector(const char *lector, const std::vector<prova::Cas> &casos) {
 TEST(LongSum, BothReadersStoreTheFirstCharactersRightAligned) {
   const std::vector<prova::Cas> casos = {
       {.nom = "short", .entrada = "57\n", .sortida = "0 0 5 7 |99\n"},
-      {.nom = "exactly four, the next line kept", .entrada = "1234\n5678\n", .sortida = "1 2 3 4 |99\n5 6 7 8 |99\n", .arguments = {"2"}},
-      {.nom = "cut at four, the rest of the line dropped", .entrada = "123456789\n42\n", .sortida = "1 2 3 4 |99\n0 0 4 2 |99\n", .arguments = {"2"}},
+      {.nom = "exactly four, the next line kept", .entrada = "1234\n5678\n",
+       .sortida = "1 2 3 4 |99\n5 6 7 8 |99\n", .arguments = {"2"}},
+      {.nom = "cut at four, the rest of the line dropped", .entrada = "123456789\n42\n",
+       .sortida = "1 2 3 4 |99\n0 0 4 2 |99\n", .arguments = {"2"}},
       {.nom = "blanks are characters", .entrada = " 1 2 3\n", .sortida = "-16 1 -16 2 |99\n"},
       {.nom = "leading zeros", .entrada = "00123\n", .sortida = "0 0 1 2 |99\n"},
       {.nom = "empty line", .entrada = "\n", .sortida = "0 0 0 0 |99\n"},
       {.nom = "letters and a byte 255", .entrada = "a:\xff\n", .sortida = "0 49 10 207 |99\n"},
-      {.nom = "a line of 600 characters", .entrada = std::string(600, '9') + "\n1\n", .sortida = "9 9 9 9 |99\n0 0 0 1 |99\n", .arguments = {"2"}},
+      {.nom = "a line of 600 characters", .entrada = std::string(600, '9') + "\n1\n",
+       .sortida = "9 9 9 9 |99\n0 0 0 1 |99\n", .arguments = {"2"}},
       {.nom = "the end of input ends the line", .entrada = "12", .sortida = "0 0 1 2 |99\n"},
       {.nom = "a smaller size", .entrada = "123\n", .sortida = "1 2 |99\n", .arguments = {"1", "2"}},
   };
@@ -96,7 +99,8 @@ TEST(LongSum, AtTheEndOfInput) {
   comprova_lector("1", {{.nom = "no input", .entrada = "", .sortida = ""},
                         {.nom = "after a number", .entrada = "7\n", .sortida = "0 0 0 7 |99\n", .arguments = {"3"}}});
   comprova_lector("2", {{.nom = "no input", .entrada = "", .sortida = "0 0 0 0 |99\n"},
-                        {.nom = "after a number", .entrada = "7\n", .sortida = "0 0 0 7 |99\n0 0 0 0 |99\n", .arguments = {"2"}}});
+                        {.nom = "after a number", .entrada = "7\n",
+                         .sortida = "0 0 0 7 |99\n0 0 0 0 |99\n", .arguments = {"2"}}});
 }
 
 const std::string p1 = "Fica un nombre (maxim 4 xifres): ", p2 = "\n\nFica un altre nombre (maxim 4 xifres): ";

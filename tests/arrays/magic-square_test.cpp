@@ -121,7 +121,8 @@ TEST(MagicSquare, Dialogue) {
        .sortida = p + parell + gran + p + parell + petit + p + petit + p + petit + p + parell + p + gran + p + parell +
                   petit + p + parell + petit + p + petit + p + gran + p + graella(5)},
       {.nom = "a non-number is asked again silently", .entrada = "set\n\n  7  \n", .sortida = p + p + graella(7)},
-      {.nom = "a number too large for int is not a number", .entrada = "99999999999\n3\n", .sortida = p + p + graella(3)},
+      {.nom = "a number too large for int is not a number", .entrada = "99999999999\n3\n",
+       .sortida = p + p + graella(3)},
       {.nom = "end of input", .entrada = "", .sortida = p},
       {.nom = "end of input after refusals", .entrada = "4\nx\n", .sortida = p + parell + p + p},
   });

@@ -79,7 +79,8 @@ Oracle sort_search(int preguntes, std::optional<long long> valor) {
 }
 
 TEST(SortSearch, SortedRandomVectorAndBisection) {
-  for (int valor : {-1, 0, 50, 100, 101}) comprova_tirada("sort-search", std::to_string(valor) + "\n", sort_search(1, valor));
+  for (int valor : {-1, 0, 50, 100, 101})
+    comprova_tirada("sort-search", std::to_string(valor) + "\n", sort_search(1, valor));
   comprova_tirada("sort-search", "-2147483648\n", sort_search(1, INT_MIN));
   comprova_tirada("sort-search", " \t2147483647\t \n", sort_search(1, INT_MAX));
   // A value the vector holds: taken from a first run, looked for in a second

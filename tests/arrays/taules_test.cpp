@@ -49,9 +49,10 @@ TEST(Taules, AscendingSortsMatchStdSort) {
 }
 
 TEST(Taules, DescendingSortsMatchStdSort) {
-  for (auto [nom, ordena] : {std::pair<const char *, Ordenacio>{"seleccio_directa_descendent", seleccio_directa_descendent},
-                             {"insercio_directa_descendent", insercio_directa_descendent},
-                             {"metode_bombolla_descendent", metode_bombolla_descendent}})
+  for (auto [nom, ordena] :
+       {std::pair<const char *, Ordenacio>{"seleccio_directa_descendent", seleccio_directa_descendent},
+        {"insercio_directa_descendent", insercio_directa_descendent},
+        {"metode_bombolla_descendent", metode_bombolla_descendent}})
     for (auto v : casos_ordenacio()) {
       auto esperat = v;
       std::sort(esperat.begin(), esperat.end(), std::greater<int>());

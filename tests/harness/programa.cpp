@@ -170,7 +170,7 @@ Resultat executa(const Execucio &e) {
   if (WIFEXITED(estat))
     r.estat = WEXITSTATUS(estat);
   else if (WIFSIGNALED(estat))
-    r.estat = 128 + WTERMSIG(estat);
+    r.estat = 128 + (r.senyal = WTERMSIG(estat));
   return r;
 }
 

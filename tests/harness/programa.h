@@ -40,6 +40,7 @@ struct Resultat {
   std::string sortida;
   std::string errors;
   int estat = -1;          // exit status, or 128 + signal number
+  int senyal = 0;          // the signal that ended the program, or 0
   bool temps_esgotat = false;
   bool sortida_excedida = false;  // killed for printing more than sortida_maxima
 };

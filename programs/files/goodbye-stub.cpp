@@ -1,0 +1,10 @@
+// Only says goodbye.
+#include <cstdio>
+
+#include "plataforma.h"
+
+int main() {
+  std::printf("\n\nAdeu!");
+  plataforma::system("pause >NUL");
+  return 0;
+}
