@@ -34,7 +34,8 @@ TEST(NumerosForaDeRang, AreAskedAgainInEveryProgram) {
   };
   for (const auto &p : preguntes) {
     std::vector<prova::Cas> casos;
-    for (std::string resposta : {"2147483648", "-2147483649", "4294967297", std::string(400, '9').c_str()})
+    for (const std::string &resposta :
+         std::vector<std::string>{"2147483648", "-2147483649", "4294967297", std::string(400, '9')})
       casos.push_back({.nom = p.pregunta + resposta.substr(0, 12),
                        .entrada = p.abans + resposta + p.segon + "\n",
                        .sortida = p.previ + p.pregunta + p.pregunta});
