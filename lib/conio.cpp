@@ -27,10 +27,16 @@ Cella blanc() { return Cella{' ', estat.attribute}; }
 
 Rectangle finestra() { return {estat.left, estat.top, estat.right, estat.bottom}; }
 
+// One window row blank in the attribute.
+void buida_fila(int y) {
+  con().omple_caracter(' ', estat.width, estat.left, estat.top + y - 1);
+  con().omple_atribut(estat.attribute, estat.width, estat.left, estat.top + y - 1);
+}
+
 // The window's rows one up, the bottom row left blank in the attribute.
 void puja_finestra() {
   if (estat.height > 1) movetext(1, 2, estat.width, estat.height, 1, 1);
-  else con().desplaca({estat.left, estat.top, estat.right, estat.top}, estat.left, estat.top - 1, nullptr, blanc());
+  else buida_fila(1);
 }
 
 void avanca(int columnes) {
@@ -139,7 +145,7 @@ void delline() {
   Rectangle f = finestra();
   if (estat.cursor_y >= estat.height) {
     // The window's last row: nothing below it to move up, it just empties.
-    con().desplaca({estat.left, fila, estat.right, fila}, estat.left, fila - 1, &f, blanc());
+    buida_fila(estat.cursor_y);
   } else {
     con().desplaca({estat.left, fila + 1, estat.right, estat.bottom}, estat.left, fila, &f, blanc());
   }
