@@ -48,36 +48,48 @@ class ConsolaTerminal : public Consola {
   }
   void escriu(const char *dades, std::size_t mida) override { std::fwrite(dades, 1, mida, stdout); }
   void posa_cursor(int x, int y) override {
+    intern::sincronitza_observador();
     model_.posa_cursor(x, y);
     if (terminal()) envia_cursor();
   }
   void omple_caracter(unsigned char c, int n, int x, int y) override {
+    intern::sincronitza_observador();
     model_.omple_caracter(c, n, x, y);
     repinta_tira(n, x, y);
   }
   void omple_atribut(std::uint16_t a, int n, int x, int y) override {
+    intern::sincronitza_observador();
     model_.omple_atribut(a, n, x, y);
     repinta_tira(n, x, y);
   }
   void desplaca(Rectangle font, int x, int y, const Rectangle *retall, Cella farciment) override {
+    intern::sincronitza_observador();
     model_.desplaca(font, x, y, retall, farciment);
     if (font.esquerra > font.dreta || font.dalt > font.baix) return;
     repinta(font);
     repinta({x, y, x + font.dreta - font.esquerra, y + font.baix - font.dalt});
     torna();
   }
-  bool llegeix_celles(Rectangle r, Cella *desti) override { return model_.llegeix(r, desti); }
+  bool llegeix_celles(Rectangle r, Cella *desti) override {
+    intern::sincronitza_observador();
+    return model_.llegeix(r, desti);
+  }
   bool escriu_celles(Rectangle r, const Cella *font) override {
+    intern::sincronitza_observador();
     bool fet = model_.escriu(r, font);
     repinta(r);
     torna();
     return fet;
   }
   void posa_atribut(std::uint16_t a) override {
+    intern::sincronitza_observador();
     model_.atribut = a;
     envia_atribut(a);
   }
-  std::uint16_t atribut() override { return model_.atribut; }
+  std::uint16_t atribut() override {
+    intern::sincronitza_observador();
+    return model_.atribut;
+  }
   void posa_cursor_visible(int mida, bool visible) override {
     if (!terminal()) return;
     intern::aparenca_canviada = 1;
@@ -99,6 +111,7 @@ class ConsolaTerminal : public Consola {
 
   // The whole console area drawn again from the model.
   void repinta_tot() {
+    intern::sincronitza_observador();
     repinta({0, 0, columnes_consola - 1, files_consola - 1});
     torna();
   }

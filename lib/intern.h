@@ -46,6 +46,9 @@ inline void escriu_propi(const char *text) { escriu_propi(text, __builtin_strlen
 // (not the layer's own bytes), before the terminal's stand-ins; called with
 // null when the screen was cleared and the cursor sent home.
 extern void (*observador_sortida)(const char *dades, std::size_t mida);
+// Hands the observer the program's text still waiting in stdout's buffer,
+// so that it is up to date before the layer's next own bytes.
+void sincronitza_observador();
 ssize_t escriu_consola(void *, const char *dades, std::size_t mida);
 void buida_sortida();
 

@@ -40,6 +40,7 @@ std::string_view retalla(std::string_view text) {
 
 void esborra_pantalla() {
   if (sortida_es_terminal()) {
+    sincronitza_observador();
     escriu_propi("\x1b[H\x1b[2J\x1b[3J");  // home, clear screen, clear scrollback
     if (observador_sortida) observador_sortida(nullptr, 0);
   } else {

@@ -116,7 +116,36 @@ void tracta_especial(Especial e, std::string &sortida) {
   }
 }
 
+// The program's text is observed once, in order: at the latest when it is
+// written, earlier when the console model needs to be up to date.
+unsigned long long observat_fins = 0;
+
+void observa_rang(const char *dades, unsigned long long pos0, std::size_t n) {
+  unsigned long long fi = pos0 + n;
+  unsigned long long p = std::max(pos0, observat_fins);
+  auto tram = trams.begin();
+  while (observador_sortida && p < fi) {
+    while (tram != trams.end() && tram->fi <= p) ++tram;
+    unsigned long long seguent = fi;
+    if (tram != trams.end()) {
+      if (tram->inici <= p) {
+        p = std::min(fi, tram->fi);
+        continue;
+      }
+      seguent = std::min(fi, tram->inici);
+    }
+    observador_sortida(dades + (p - pos0), static_cast<std::size_t>(seguent - p));
+    p = seguent;
+  }
+  observat_fins = std::max(observat_fins, fi);
+}
+
 }  // namespace
+
+void sincronitza_observador() {
+  std::size_t pendent = __fpending(stdout);
+  if (pendent > 0) observa_rang(stdout->_IO_write_base, lliurats, pendent);
+}
 
 void escriu_propi(const char *dades, std::size_t mida, Especial especial) {
   unsigned long long inici = lliurats + __fpending(stdout);
@@ -134,10 +163,7 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
   std::string sortida;
   sortida.reserve(mida + mida / 8);
   bool terminal = es_terminal();
-  std::size_t text_inici = 0;  // start of the program's text not yet observed
-  auto observa = [&](std::size_t fins) {
-    if (observador_sortida && fins > text_inici) observador_sortida(dades + text_inici, fins - text_inici);
-  };
+  observa_rang(dades, lliurats, mida);
   auto especials_a = [&](unsigned long long pos) {
     while (!trams.empty() && trams.front().inici == pos && trams.front().fi == pos) {
       tracta_especial(trams.front().especial, sortida);
@@ -149,13 +175,11 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
     especials_a(pos);
     while (!trams.empty() && trams.front().fi <= pos && trams.front().fi > trams.front().inici) trams.pop_front();
     if (!trams.empty() && trams.front().inici <= pos && trams.front().fi > pos) {
-      observa(i);
       Tram t = trams.front();
       if (t.inici == pos) tracta_especial(t.especial, sortida);
       std::size_t n = static_cast<std::size_t>(std::min<unsigned long long>(t.fi - pos, mida - i));
       sortida.append(dades + i, n);
       i += n;
-      text_inici = i;
       if (lliurats + i >= t.fi) trams.pop_front();
       continue;
     }
@@ -171,7 +195,6 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
     }
     i++;
   }
-  observa(mida);
   lliurats += mida;
   especials_a(lliurats);
   if (!escriu_tot(STDOUT_FILENO, sortida.data(), sortida.size())) return -1;
