@@ -147,7 +147,11 @@ void sincronitza_observador() {
   if (pendent > 0) observa_rang(stdout->_IO_write_base, lliurats, pendent);
 }
 
+// A frame was started in the stream and not yet closed.
+bool quadre_obert = false;
+
 void escriu_propi(const char *dades, std::size_t mida, Especial especial) {
+  if (especial == Especial::inici_quadre) quadre_obert = true;
   unsigned long long inici = lliurats + __fpending(stdout);
   if (especial == Especial::cap && !trams.empty() && trams.back().fi == inici &&
       trams.back().especial == Especial::cap)
@@ -204,15 +208,14 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
 // A frame still open is closed (the rest of the screen erased) in the same
 // write that sends it.
 void buida_sortida() {
-  if (seguiment.dins_quadre) {
+  if (quadre_obert) {
     unsigned long long pos = lliurats + __fpending(stdout);
-    bool ja = !trams.empty() && trams.back().especial == Especial::fi_quadre && trams.back().inici == pos;
-    if (!ja) trams.push_back({pos, pos, Especial::fi_quadre});
+    trams.push_back({pos, pos, Especial::fi_quadre});
+    quadre_obert = false;
   }
   std::fflush(stdout);
-  if (seguiment.dins_quadre && __fpending(stdout) == 0 && !trams.empty() &&
-      trams.front().especial == Especial::fi_quadre && trams.front().inici == lliurats) {
-    // Nothing was pending: the glibc flush made no write, so close it here.
+  if (!trams.empty() && trams.front().especial == Especial::fi_quadre && trams.front().inici == lliurats) {
+    // Nothing was pending, so no write took the frame's end: sent here.
     std::string sortida;
     tracta_especial(Especial::fi_quadre, sortida);
     trams.pop_front();
