@@ -4,7 +4,7 @@ ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
 JOBS ?= 2
 
-.PHONY: all prepara run test bench clean
+.PHONY: all prepara run test bench sweep fuzz clean
 
 all: prepara
 	@echo "== Building into $(BUILD)/bin"
@@ -14,9 +14,10 @@ all: prepara
 prepara:
 	@./scripts/prepara.sh
 
-# The contact book keeps its files in the folder it runs in: build/.
+# The launcher lists every program and runs the one picked in a scratch
+# folder of its own (~/.local/share/portafoli/<program>/).
 run: all
-	cd $(BUILD) && ./bin/contact-book
+	./$(BUILD)/bin/portafoli
 
 test: all
 	@echo "== Running the tests"
@@ -26,6 +27,28 @@ test: all
 	cmake --build $(ASAN) -j$(JOBS)
 	@echo "== Running the tests under the sanitizers"
 	ctest --test-dir $(ASAN) --output-on-failure -j$(JOBS)
+
+# The sweep of every program with twenty rounds of random input instead of one.
+sweep: prepara
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+	cmake --build $(ASAN) -j$(JOBS)
+	ESCOMBRADA_RONDES=20 $(ASAN)/test-bin/sweep_test
+
+# Each fuzz target for FUZZ_SECONDS (60) seconds, from a copy of its seed corpus.
+FUZZ := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 60
+fuzz: prepara
+	@command -v clang++ >/dev/null || ./scripts/prepara.sh clang
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
+	cmake --build $(FUZZ) -j$(JOBS)
+	@for t in tecles lectura entrada data; do \
+	  rm -rf $(FUZZ)/corpus-$$t && cp -r fuzz/corpus/$$t $(FUZZ)/corpus-$$t; \
+	  echo "== fuzz-$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ)/bin/fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus-$$t \
+	    > $(FUZZ)/fuzz-$$t.log 2>&1; estat=$$?; \
+	  grep -E "stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY" $(FUZZ)/fuzz-$$t.log; \
+	  [ $$estat -eq 0 ] || { echo "fuzz-$$t found a fault: $(FUZZ)/fuzz-$$t.log"; exit 1; }; \
+	done
 
 bench: prepara
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DBENCHMARKS=ON -DTESTS=OFF >/dev/null

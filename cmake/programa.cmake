@@ -1,8 +1,16 @@
 # One call per deliverable: programa(<name> [libraries...]) builds <name>.cpp
 # of the calling folder into bin/<name>, linked with the console platform
-# layer and with the libraries named after it.
+# layer and with the libraries named after it. The program's subsystem is its
+# folder's name and its description the first line of its source, as the
+# launcher lists them.
 function(programa nom)
   add_executable(${nom} ${nom}.cpp)
   target_link_libraries(${nom} PRIVATE plataforma ${ARGN})
+  install(TARGETS ${nom} RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/portafoli)
   set_property(GLOBAL APPEND PROPERTY PROGRAMES ${nom})
+  get_filename_component(subsistema ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  file(STRINGS ${nom}.cpp primera LIMIT_COUNT 1)
+  string(REGEX REPLACE "^// *" "" descripcio "${primera}")
+  set_property(GLOBAL APPEND PROPERTY FITXES "${nom}\t${subsistema}\t${descripcio}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${nom}.cpp)
 endfunction()

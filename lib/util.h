@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "intercanvia.h"  // intercanvia, shared with the array library
 #include "mates.h"
 
 // n + 0.5 truncated toward zero. Beyond the range of int the result stops at
@@ -47,12 +48,6 @@ inline void ordenar_max_min(float *a, float *b, float *c) {
   if (*b > *a) t = *a, *a = *b, *b = t;
   if (*c > *a) t = *a, *a = *c, *c = t;
   if (*c > *b) t = *b, *b = *c, *c = t;
-}
-
-inline void intercanvia(int *p, int *q) {
-  int t = *p;
-  *p = *q;
-  *q = t;
 }
 
 #endif

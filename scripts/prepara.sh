@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when missing.
 set -euo pipefail
-paquets=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev)
+# Extra packages may be named on the command line (make fuzz asks for clang).
+paquets=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev "$@")
 falten=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falten+=("$p")

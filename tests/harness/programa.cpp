@@ -151,6 +151,10 @@ Resultat executa(const Execucio &e) {
       ssize_t n = read(p[i].fd, bloc, sizeof bloc);
       if (n > 0) {
         (i == 0 ? r.sortida : r.errors).append(bloc, static_cast<std::size_t>(n));
+        if (e.sortida_maxima && r.sortida.size() + r.errors.size() > e.sortida_maxima && !r.sortida_excedida) {
+          r.sortida_excedida = true;
+          kill(fill, SIGKILL);
+        }
       } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
         (i == 0 ? sortida_oberta : errors_oberts) = false;
       }

@@ -3,6 +3,7 @@
 #ifndef ARNES_PROGRAMA_H
 #define ARNES_PROGRAMA_H
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -40,6 +41,7 @@ struct Resultat {
   std::string errors;
   int estat = -1;          // exit status, or 128 + signal number
   bool temps_esgotat = false;
+  bool sortida_excedida = false;  // killed for printing more than sortida_maxima
 };
 
 struct Execucio {
@@ -50,6 +52,7 @@ struct Execucio {
   std::vector<std::pair<std::string, std::string>> entorn = {};  // variables set or replaced
   int temps_maxim_ms = 30000;          // the program is killed after this
   bool entrada_oberta = false;         // input stays open (and empty) after its bytes
+  std::size_t sortida_maxima = 0;      // when not 0, the program is killed past this much output
 };
 
 // Full path of a built deliverable (a name with a slash is a path already).

@@ -1,0 +1,67 @@
+// Runs another program on this console, as the command interpreter would:
+// the console in line mode, and the interrupt keys stopping only that
+// program.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "intern.h"
+#include "plataforma.h"
+
+namespace plataforma {
+
+using namespace intern;
+
+int executa(const char *cami, char *const argv[], const char *carpeta) {
+  buida_sortida();
+  restaura_terminal();
+  int avis[2];  // the child's exec failure comes back through here
+  if (pipe2(avis, O_CLOEXEC) != 0) return -1;
+  struct sigaction ignora {}, int_previ {}, quit_previ {};
+  ignora.sa_handler = SIG_IGN;
+  sigemptyset(&ignora.sa_mask);
+  sigaction(SIGINT, &ignora, &int_previ);
+  sigaction(SIGQUIT, &ignora, &quit_previ);
+  pid_t fill = fork();
+  if (fill == 0) {
+    // A handler becomes the default action at exec; an ignored signal stays
+    // ignored, as it was for this program.
+    sigaction(SIGINT, &int_previ, nullptr);
+    sigaction(SIGQUIT, &quit_previ, nullptr);
+    close(avis[0]);
+    int error = 0;
+    if (chdir(carpeta) == 0) execv(cami, argv);
+    error = errno;
+    ssize_t escrit = write(avis[1], &error, sizeof error);
+    (void)escrit;
+    _exit(127);
+  }
+  close(avis[1]);
+  int error = 0;
+  int estat = -1;
+  if (fill < 0) {
+    error = errno;
+  } else {
+    ssize_t n;
+    while ((n = read(avis[0], &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    if (n != static_cast<ssize_t>(sizeof error)) error = 0;
+    int s = 0;
+    while (waitpid(fill, &s, 0) < 0 && errno == EINTR) {
+    }
+    estat = WIFEXITED(s) ? WEXITSTATUS(s) : WIFSIGNALED(s) ? 128 + WTERMSIG(s) : -1;
+  }
+  close(avis[0]);
+  sigaction(SIGINT, &int_previ, nullptr);
+  sigaction(SIGQUIT, &quit_previ, nullptr);
+  if (error != 0) {
+    errno = error;
+    return -1;
+  }
+  return estat;
+}
+
+}  // namespace plataforma

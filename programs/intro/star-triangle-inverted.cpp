@@ -1,0 +1,17 @@
+// Draws an upside-down right-aligned triangle of asterisks, one row less than the number typed.
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+int main() {
+  int lineas;
+  if (!lectura::pregunta("Introduce el numero de lineas: ", "%d", &lineas)) return 0;
+  // x stays below lineas, so neither bound reaches the int maximum.
+  for (int x = 1; x < lineas; x++) {
+    for (int y = 1; y <= x - 1; y++) std::printf(" ");
+    for (int y = 1; y <= lineas - x; y++) std::printf("*");
+    std::printf("\n");
+  }
+  plataforma::system("pause >NUL");
+}

@@ -1,0 +1,18 @@
+// Draws a right-aligned triangle of asterisks, one row less than the number typed.
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+int main() {
+  int lineas;
+  if (!lectura::pregunta("Introduce el numero de lineas: ", "%d", &lineas)) return 0;
+  // x stays below lineas, so lineas - x - 1 is never negative and x never
+  // reaches the int maximum.
+  for (int x = 1; x < lineas; x++) {
+    for (int y = 1; y <= lineas - x - 1; y++) std::printf(" ");
+    for (int y = 1; y <= x; y++) std::printf("*");
+    std::printf("\n");
+  }
+  plataforma::system("pause >NUL");
+}

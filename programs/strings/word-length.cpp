@@ -1,0 +1,14 @@
+// Reads one word and prints its number of characters.
+#include <cstdio>
+
+#include "lectura.h"
+#include "plataforma.h"
+
+int main() {
+  char paraula[40];  // the first 39 characters of the word
+  int caracters = 0;
+  if (!lectura::pregunta("Fica una paraula: ", "%39s", paraula)) return 0;
+  while (paraula[caracters] != '\0') caracters++;
+  std::printf("La paraula te %d caracters.", caracters);
+  plataforma::system("pause>NUL");
+}
