@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <string>
 
 #include "intern.h"
@@ -87,6 +88,7 @@ namespace {
 
 DescodificadorTecles descodificador;
 bool fi_dispositiu = false;
+std::deque<int> retornades;  // keys given back, read before the decoder's
 std::chrono::steady_clock::time_point darrer_byte;
 
 int ms_des_de(std::chrono::steady_clock::time_point moment) {
@@ -136,6 +138,11 @@ bool omple_descodificador(bool espera) {
 // Waits for one key, as the pause command does: a key that sends several
 // codes counts as one; on a pipe one byte; at the end of input, at once.
 void espera_tecla() {
+  if (!retornades.empty()) {
+    buida_sortida();
+    retornades.pop_front();
+    return;
+  }
   if (!entrada_es_terminal()) {
     buida_sortida();
     llegeix_byte();
@@ -150,6 +157,56 @@ void espera_tecla() {
     descodificador.treu_codi();
 }
 
+bool sondeig_buit = false;
+
+bool tecla_pendent() {
+  buida_sortida();
+  if (!retornades.empty()) return true;
+  if (entrada_es_terminal()) {
+    entra_mode_cru();
+    if (descodificador.hi_ha_codi() || descodificador.esperant() || fi_dispositiu) return true;
+  }
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  return poll(&p, 1, 0) != 0;
+}
+
+bool llegeix_caracter(int &caracter) {
+  buida_sortida();
+  if (!retornades.empty()) {
+    caracter = retornades.front();
+    retornades.pop_front();
+    return true;
+  }
+  if (!entrada_es_terminal()) {
+    caracter = llegeix_byte();
+    return caracter >= 0;
+  }
+  entra_mode_cru();
+  buida_sortida();
+  for (;;) {
+    if (!descodificador.hi_ha_codi()) omple_descodificador(true);
+    if (!descodificador.hi_ha_codi()) return false;
+    int codi = descodificador.treu_codi();
+    if (codi == tecla::prefix_estesa || codi == tecla::prefix_funcio) {
+      if (descodificador.hi_ha_codi()) descodificador.treu_codi();
+      continue;
+    }
+    caracter = codi;
+    return true;
+  }
+}
+
+bool retorna_tecla(int codi) {
+  if (retornades.size() >= 2048) return false;
+  if (entrada_es_terminal()) {
+    entra_mode_cru();
+    omple_descodificador(false);
+    while (descodificador.hi_ha_codi()) retornades.push_back(descodificador.treu_codi());
+  }
+  retornades.push_back(codi);
+  return true;
+}
+
 }  // namespace intern
 
 using namespace intern;
@@ -157,6 +214,7 @@ using namespace intern;
 int fflush(FILE *flux) {
   if (flux != stdin) return std::fflush(flux);
   __fpurge(stdin);
+  retornades.clear();
   linia_lliurada.clear();
   linia_posicio = 0;
   if (entrada_es_terminal()) {
@@ -167,6 +225,12 @@ int fflush(FILE *flux) {
 }
 
 int _getch() {
+  if (!retornades.empty()) {
+    buida_sortida();
+    int codi = retornades.front();
+    retornades.pop_front();
+    return codi;
+  }
   if (!entrada_es_terminal()) {
     buida_sortida();
     int b = llegeix_byte();
@@ -181,16 +245,22 @@ int _getch() {
 }
 
 int _kbhit() {
+  if (!retornades.empty()) return 1;
   if (!entrada_es_terminal()) {
     buida_sortida();
     pollfd p{STDIN_FILENO, POLLIN, 0};
-    return poll(&p, 1, 0) != 0;  // readable, at its end, or closed: a read will not wait
+    sondeig_buit = poll(&p, 1, 0) == 0;
+    return !sondeig_buit;  // readable, at its end, or closed: a read will not wait
   }
   entra_mode_cru();
   buida_sortida();
-  if (descodificador.hi_ha_codi()) return 1;
+  if (descodificador.hi_ha_codi()) {
+    sondeig_buit = false;
+    return 1;
+  }
   omple_descodificador(false);
-  return descodificador.hi_ha_codi() || fi_dispositiu;
+  sondeig_buit = !descodificador.hi_ha_codi() && !fi_dispositiu;
+  return !sondeig_buit;
 }
 
 }  // namespace plataforma

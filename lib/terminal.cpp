@@ -1,5 +1,6 @@
 // Terminal mode and signals: raw mode for key reads, and the mode the
 // terminal had at start put back at exit and on every terminating signal.
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -43,6 +44,18 @@ void entra_mode_cru() {
   cru.c_cc[VMIN] = 1;
   cru.c_cc[VTIME] = 0;
   if (tcsetattr(STDIN_FILENO, TCSANOW, &cru) == 0) mode_cru = 1;
+}
+
+void mida_terminal(int &files, int &columnes) {
+  static int f = -1, c = -1;
+  if (f < 0) {
+    winsize w{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize{};
+    f = w.ws_row;
+    c = w.ws_col;
+  }
+  files = f;
+  columnes = c;
 }
 
 bool entrada_es_terminal() { return mode_desat && isatty(STDIN_FILENO); }
