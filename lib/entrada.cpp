@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <string>
 
 #include "intern.h"
@@ -145,6 +146,7 @@ namespace {
 
 DescodificadorTecles descodificador;
 bool fi_dispositiu = false;
+std::deque<int> retornades;  // keys given back, read before the decoder's
 std::chrono::steady_clock::time_point darrer_byte;
 
 int ms_des_de(std::chrono::steady_clock::time_point moment) {
@@ -243,6 +245,11 @@ void treu_sense_codi() {
 // codes counts as one; on a pipe one byte; at the end of input, at once.
 void espera_tecla() {
   aten_represa();
+  if (!retornades.empty()) {
+    buida_sortida();
+    retornades.pop_front();
+    return;
+  }
   if (!entrada_es_terminal()) {
     buida_sortida();
     llegeix_byte();
@@ -257,6 +264,56 @@ void espera_tecla() {
     descodificador.treu_codi();
 }
 
+bool sondeig_buit = false;
+
+bool tecla_pendent() {
+  buida_sortida();
+  if (!retornades.empty()) return true;
+  if (entrada_es_terminal()) {
+    entra_mode_cru();
+    if (descodificador.hi_ha_codi() || descodificador.esperant() || fi_dispositiu) return true;
+  }
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  return poll(&p, 1, 0) != 0;
+}
+
+bool llegeix_caracter(int &caracter) {
+  buida_sortida();
+  if (!retornades.empty()) {
+    caracter = retornades.front();
+    retornades.pop_front();
+    return true;
+  }
+  if (!entrada_es_terminal()) {
+    caracter = llegeix_byte();
+    return caracter >= 0;
+  }
+  entra_mode_cru();
+  buida_sortida();
+  for (;;) {
+    if (!descodificador.hi_ha_codi()) omple_descodificador(true);
+    if (!descodificador.hi_ha_codi()) return false;
+    int codi = descodificador.treu_codi();
+    if (codi == tecla::prefix_estesa || codi == tecla::prefix_funcio) {
+      if (descodificador.hi_ha_codi()) descodificador.treu_codi();
+      continue;
+    }
+    caracter = codi;
+    return true;
+  }
+}
+
+bool retorna_tecla(int codi) {
+  if (retornades.size() >= 2048) return false;
+  if (entrada_es_terminal()) {
+    entra_mode_cru();
+    omple_descodificador(false);
+    while (descodificador.hi_ha_codi()) retornades.push_back(descodificador.treu_codi());
+  }
+  retornades.push_back(codi);
+  return true;
+}
+
 }  // namespace intern
 
 using namespace intern;
@@ -264,6 +321,7 @@ using namespace intern;
 int fflush(FILE *flux) {
   if (flux != stdin) return std::fflush(flux);
   __fpurge(stdin);
+  retornades.clear();
   linia_lliurada.clear();
   linia_posicio = 0;
   if (entrada_es_terminal()) {
@@ -275,6 +333,12 @@ int fflush(FILE *flux) {
 
 int _getch() {
   aten_represa();
+  if (!retornades.empty()) {
+    buida_sortida();
+    int codi = retornades.front();
+    retornades.pop_front();
+    return codi;
+  }
   if (!entrada_es_terminal()) {
     buida_sortida();
     int b = llegeix_byte();
@@ -295,19 +359,27 @@ int _getch() {
 
 int _kbhit() {
   aten_represa();
+  if (!retornades.empty()) return 1;
   if (!entrada_es_terminal()) {
     buida_sortida();
-    pollfd p {STDIN_FILENO, POLLIN, 0};
-    return poll(&p, 1, 0) != 0;  // readable, at its end, or closed: a read will not wait
+    pollfd p{STDIN_FILENO, POLLIN, 0};
+    sondeig_buit = poll(&p, 1, 0) == 0;
+    return !sondeig_buit;  // readable, at its end, or closed: a read will not wait
   }
   entra_mode_cru();
   buida_sortida();
   for (;;) {
     treu_sense_codi();
-    if (descodificador.hi_ha_codi()) return 1;
+    if (descodificador.hi_ha_codi()) {
+      sondeig_buit = false;
+      return 1;
+    }
     omple_descodificador(false);
     acaba_sequencia_comencada();
-    if (!descodificador.hi_ha_codi()) return fi_dispositiu;
+    if (!descodificador.hi_ha_codi()) {
+      sondeig_buit = !fi_dispositiu;
+      return fi_dispositiu;
+    }
   }
 }
 

@@ -35,8 +35,26 @@ void restaura_tot_senyal();
 // program's own flow.
 void aten_represa();
 
+// The terminal's size as reported at start (TIOCGWINSZ); 0 when unknown.
+void mida_terminal(int &files, int &columnes);
+
 // Console output (sortida.cpp).
 bool escriu_tot(int fd, const char *dades, std::size_t mida);
+bool sortida_es_terminal();
+// The layer's own bytes for the terminal (escape sequences, repaints), in
+// the order of the program's output: they pass unchanged and unobserved.
+// inici_quadre marks the start of a frame of nou_quadre, fi_quadre (no
+// bytes) its end, where the rest of the screen is erased.
+enum class Especial : unsigned char { cap, inici_quadre, fi_quadre };
+void escriu_propi(const char *dades, std::size_t mida, Especial especial = Especial::cap);
+inline void escriu_propi(const char *text) { escriu_propi(text, __builtin_strlen(text)); }
+// Sees, in order, every byte of the program's text that reaches the console
+// (not the layer's own bytes), before the terminal's stand-ins; called with
+// null when the screen was cleared and the cursor sent home.
+extern void (*observador_sortida)(const char *dades, std::size_t mida);
+// Hands the observer the program's text still waiting in stdout's buffer,
+// so that it is up to date before the layer's next own bytes.
+void sincronitza_observador();
 ssize_t escriu_consola(void *, const char *dades, std::size_t mida);
 void buida_sortida();
 
@@ -47,6 +65,18 @@ int llegeix_byte();
 void torna_entrada_no_lliurada();
 // Waits for one key, as the pause command does.
 void espera_tecla();
+// For a console library over the same keys as _getch. A key is pending:
+// a code in the queue, a sequence partly arrived, a byte waiting in the
+// device or input at its end; nothing is read from the device.
+bool tecla_pendent();
+// One character: keys without one (arrows, F-keys) are dropped. False at
+// the end of input.
+bool llegeix_caracter(int &caracter);
+// Appends a key after what has already arrived; false when too many keys
+// were given back and not read.
+bool retorna_tecla(int codi);
+// Whether the last key poll found nothing waiting.
+extern bool sondeig_buit;
 
 // The console's only case rule: A to Z onto a to z (cadenes.cpp).
 char baixa(char c);

@@ -32,6 +32,18 @@ int _kbhit();
 // suspended (Ctrl-Z) and resumed. It runs in the program's own flow, at its
 // next key read, key poll, pause, sleep or line read, never inside a signal.
 void en_reprendre(void (*redibuixa)());
+// Clears for the next frame of a full-screen animation, where it would run
+// "cls": through a pipe one form feed; on a terminal the first frame clears
+// the screen and later ones overwrite the previous frame (no blank frame),
+// each reaching the terminal in one write. Waits until periode_ms after the
+// previous frame started, when a terminal is involved or the last key poll
+// found nothing waiting.
+void nou_quadre(unsigned long periode_ms);
+// Hides the cursor on a terminal until the program ends.
+void amaga_cursor();
+// On a terminal known to be smaller than 80 x 25, says so, waits for a key
+// and clears the screen. Called first by full-screen programs.
+void avis_pantalla_completa();
 // Sleeps for that many milliseconds.
 void _sleep(unsigned long ms);
 

@@ -1,6 +1,7 @@
 // Terminal mode and signals: raw mode for key reads, and the mode the
 // terminal had at start put back at exit and on every terminating signal.
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -58,6 +59,18 @@ void entra_mode_cru() {
   if (mode_cru || !mode_desat) return;
   termios cru = mode_cru_de(mode_original);
   if (tcsetattr(STDIN_FILENO, TCSANOW, &cru) == 0) mode_cru = 1;
+}
+
+void mida_terminal(int &files, int &columnes) {
+  static int f = -1, c = -1;
+  if (f < 0) {
+    winsize w{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize{};
+    f = w.ws_row;
+    c = w.ws_col;
+  }
+  files = f;
+  columnes = c;
 }
 
 bool entrada_es_terminal() { return mode_desat && isatty(STDIN_FILENO); }

@@ -97,6 +97,21 @@ Resultat executa(const Execucio &e) {
     ADD_FAILURE() << "pipe failed";
     return r;
   }
+  // Input that fits in the pipe is there, and ended, before the program
+  // starts, as typed-ahead keys would be.
+  std::size_t escrit = 0;
+  if (e.entrada.size() <= 60000) {
+    while (escrit < e.entrada.size()) {
+      ssize_t n = write(entrada[1], e.entrada.data() + escrit, e.entrada.size() - escrit);
+      if (n <= 0) break;
+      escrit += static_cast<std::size_t>(n);
+    }
+  }
+  int fd_entrada = entrada[1];
+  if (escrit == e.entrada.size() && !e.entrada_oberta) {
+    close(fd_entrada);
+    fd_entrada = -1;
+  }
   pid_t fill = fork();
   if (fill == 0) {
     dup2(entrada[0], STDIN_FILENO);
@@ -109,7 +124,7 @@ Resultat executa(const Execucio &e) {
   close(entrada[0]);
   close(sortida[1]);
   close(errors[1]);
-  no_bloquejant(entrada[1]);
+  if (fd_entrada >= 0) no_bloquejant(fd_entrada);
   no_bloquejant(sortida[0]);
   no_bloquejant(errors[0]);
 
@@ -117,12 +132,6 @@ Resultat executa(const Execucio &e) {
   ignora.sa_handler = SIG_IGN;
   sigaction(SIGPIPE, &ignora, &previa);
 
-  std::size_t escrit = 0;
-  int fd_entrada = entrada[1];
-  if (e.entrada.empty() && !e.entrada_oberta) {
-    close(fd_entrada);
-    fd_entrada = -1;
-  }
   bool sortida_oberta = true, errors_oberts = true;
   auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(e.temps_maxim_ms);
   while (sortida_oberta || errors_oberts) {

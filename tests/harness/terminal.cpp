@@ -18,16 +18,44 @@
 
 namespace prova {
 
+namespace {
+
+int en_propietat(VTermProp prop, VTermValue *valor, void *terminal) {
+  static_cast<Terminal *>(terminal)->propietat(prop, valor);
+  return 1;
+}
+
+const VTermScreenCallbacks avisos = {nullptr, nullptr, nullptr, en_propietat, nullptr, nullptr, nullptr, nullptr};
+
+}  // namespace
+
+void Terminal::propietat(int prop, const void *valor) {
+  const auto *v = static_cast<const VTermValue *>(valor);
+  if (prop == VTERM_PROP_CURSORVISIBLE) cursor_visible_ = v->boolean;
+  else if (prop == VTERM_PROP_CURSORSHAPE) forma_cursor_ = v->number;
+  else if (prop == VTERM_PROP_CURSORBLINK) cursor_parpelleja_ = v->boolean;
+}
+
+Terminal::Cella Terminal::cella(int f, int c) const {
+  VTermScreenCell cella;
+  vterm_screen_get_cell(pantalla_, VTermPos{f, c}, &cella);
+  auto index = [](const VTermColor &color, bool defecte) { return defecte ? -1 : color.indexed.idx; };
+  return {cella.chars[0], index(cella.fg, VTERM_COLOR_IS_DEFAULT_FG(&cella.fg) || !VTERM_COLOR_IS_INDEXED(&cella.fg)),
+          index(cella.bg, VTERM_COLOR_IS_DEFAULT_BG(&cella.bg) || !VTERM_COLOR_IS_INDEXED(&cella.bg))};
+}
+
 Terminal::Terminal(const std::string &programa, const std::string &carpeta,
-                   const std::vector<std::string> &arguments) {
+                   const std::vector<std::string> &arguments, Mida mida_demanada)
+    : files_(mida_demanada.files), columnes_(mida_demanada.columnes) {
   winsize mida{};
-  mida.ws_row = files;
-  mida.ws_col = columnes;
+  mida.ws_row = static_cast<unsigned short>(files_);
+  mida.ws_col = static_cast<unsigned short>(columnes_);
   if (openpty(&mestre_, &esclau_, nullptr, nullptr, &mida) != 0) throw std::runtime_error("openpty failed");
   tcgetattr(esclau_, &mode_inicial_);
-  vt_ = vterm_new(files, columnes);
+  vt_ = vterm_new(files_, columnes_);
   vterm_set_utf8(vt_, 1);
   pantalla_ = vterm_obtain_screen(vt_);
+  vterm_screen_set_callbacks(pantalla_, &avisos, this);
   vterm_screen_reset(pantalla_, 1);
 
   std::string cami = cami_programa(programa);
@@ -83,7 +111,10 @@ void Terminal::llegeix(int ms) {
   if (poll(&p, 1, ms) <= 0) return;
   char bloc[4096];
   ssize_t n;
-  while ((n = read(mestre_, bloc, sizeof bloc)) > 0) vterm_input_write(vt_, bloc, static_cast<std::size_t>(n));
+  while ((n = read(mestre_, bloc, sizeof bloc)) > 0) {
+    bytes_.append(bloc, static_cast<std::size_t>(n));
+    vterm_input_write(vt_, bloc, static_cast<std::size_t>(n));
+  }
 }
 
 void Terminal::senyal(int senyal) { kill(fill_, senyal); }
@@ -159,7 +190,7 @@ std::string Terminal::teclejat_pendent() {
 
 std::string Terminal::fila(int f) const {
   std::string r;
-  for (int c = 0; c < columnes; c++) {
+  for (int c = 0; c < columnes_; c++) {
     VTermScreenCell cella;
     VTermPos pos{f, c};
     vterm_screen_get_cell(pantalla_, pos, &cella);
@@ -182,7 +213,7 @@ std::string Terminal::fila(int f) const {
 
 std::string Terminal::pantalla() const {
   std::string r;
-  for (int f = 0; f < files; f++) r += fila(f) + "\n";
+  for (int f = 0; f < files_; f++) r += fila(f) + "\n";
   return r;
 }
 

@@ -15,12 +15,18 @@ struct VTermScreen;
 
 namespace prova {
 
+// Rows and columns of a pseudo-terminal.
+struct MidaTerminal {
+  int files = 25, columnes = 80;
+};
+
 class Terminal {
  public:
-  static constexpr int files = 25, columnes = 80;
+  static constexpr int files = 25, columnes = 80;  // the default size
 
+  using Mida = MidaTerminal;
   Terminal(const std::string &programa, const std::string &carpeta,
-           const std::vector<std::string> &arguments = {});
+           const std::vector<std::string> &arguments = {}, Mida mida = Mida{});
   ~Terminal();
   Terminal(const Terminal &) = delete;
   Terminal &operator=(const Terminal &) = delete;
@@ -46,6 +52,21 @@ class Terminal {
   int columna_cursor() const;
   // The terminal's mode as the program leaves it (seen from the slave side).
   termios mode() const;
+  int files_pantalla() const { return files_; }
+  int columnes_pantalla() const { return columnes_; }
+
+  // One cell (0-based): its character (0 for an empty cell) and its
+  // colours as palette indexes, -1 for the terminal's default colour.
+  struct Cella {
+    unsigned caracter;
+    int primer_pla, fons;
+  };
+  Cella cella(int fila, int columna) const;
+  bool cursor_visible() const { return cursor_visible_; }
+  int forma_cursor() const { return forma_cursor_; }  // 1 block, 2 underline, 3 bar
+  bool cursor_parpelleja() const { return cursor_parpelleja_; }
+  // Every byte the program wrote to the terminal.
+  const std::string &bytes() const { return bytes_; }
   const termios &mode_inicial() const { return mode_inicial_; }
   bool acabat() const { return acabat_; }
 
@@ -59,6 +80,13 @@ class Terminal {
   termios mode_inicial_{};
   VTerm *vt_ = nullptr;
   VTermScreen *pantalla_ = nullptr;
+  int files_ = files, columnes_ = columnes;
+  bool cursor_visible_ = true, cursor_parpelleja_ = true;
+  int forma_cursor_ = 1;
+  std::string bytes_;
+
+ public:
+  void propietat(int prop, const void *valor);
 };
 
 // The two modes agree on what a program may change: line mode, echo,

@@ -1,0 +1,237 @@
+// The console over the terminal: a model shadows the screen (it sees every
+// byte of the program's text); cursor moves, colours and cursor shape
+// become escape sequences, and block operations repaint the changed cells
+// from the model. Everything goes into standard output's one stream, so it
+// keeps its order with the program's prints. When standard output is not a
+// terminal only the model changes, and text goes out as plain bytes.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "consola_terminal.h"
+#include "intern.h"
+#include "plataforma.h"
+
+namespace conio {
+
+namespace {
+
+namespace intern = plataforma::intern;
+
+// Console colour bits (blue 1, green 2, red 4) in ANSI order (red 1, green
+// 2, blue 4).
+int ansi(int c) { return ((c & 1) << 2) | (c & 2) | ((c & 4) >> 2); }
+
+bool es_control(unsigned char b) { return b < 32 || b == 127; }
+
+class ConsolaTerminal : public Consola {
+ public:
+  ConsolaTerminal() {
+    int f, c;
+    intern::mida_terminal(f, c);
+    model_ = Model(c > 0 ? c : columnes_consola, f > 0 ? f : files_consola);
+  }
+
+  Model &model() { return model_; }
+
+  unsigned mode_entrada() override { return intern::mode_cru ? 0u : 7u; }
+  // Mode 0 is the layer's raw mode; the line mode comes back at the next
+  // line read, as for every key read of the layer.
+  void posa_mode_entrada(unsigned mode) override {
+    if (mode == 0) intern::entra_mode_cru();
+  }
+  bool llegeix_caracter(unsigned char &caracter) override {
+    int c;
+    if (!intern::llegeix_caracter(c)) return false;
+    caracter = static_cast<unsigned char>(c);
+    return true;
+  }
+  void escriu(const char *dades, std::size_t mida) override { std::fwrite(dades, 1, mida, stdout); }
+  void posa_cursor(int x, int y) override {
+    intern::sincronitza_observador();
+    model_.posa_cursor(x, y);
+    if (terminal()) envia_cursor();
+  }
+  void omple_caracter(unsigned char c, int n, int x, int y) override {
+    intern::sincronitza_observador();
+    model_.omple_caracter(c, n, x, y);
+    repinta_tira(n, x, y);
+  }
+  void omple_atribut(std::uint16_t a, int n, int x, int y) override {
+    intern::sincronitza_observador();
+    model_.omple_atribut(a, n, x, y);
+    repinta_tira(n, x, y);
+  }
+  void desplaca(Rectangle font, int x, int y, const Rectangle *retall, Cella farciment) override {
+    intern::sincronitza_observador();
+    model_.desplaca(font, x, y, retall, farciment);
+    if (font.esquerra > font.dreta || font.dalt > font.baix) return;
+    repinta(font);
+    repinta({x, y, x + font.dreta - font.esquerra, y + font.baix - font.dalt});
+    torna();
+  }
+  bool llegeix_celles(Rectangle r, Cella *desti) override {
+    intern::sincronitza_observador();
+    return model_.llegeix(r, desti);
+  }
+  bool escriu_celles(Rectangle r, const Cella *font) override {
+    intern::sincronitza_observador();
+    bool fet = model_.escriu(r, font);
+    repinta(r);
+    torna();
+    return fet;
+  }
+  void posa_atribut(std::uint16_t a) override {
+    intern::sincronitza_observador();
+    model_.atribut = a;
+    envia_atribut(a);
+  }
+  std::uint16_t atribut() override {
+    intern::sincronitza_observador();
+    return model_.atribut;
+  }
+  void posa_cursor_visible(int mida, bool visible) override {
+    if (!terminal()) return;
+    intern::aparenca_canviada = 1;
+    if (!visible) intern::escriu_propi("\x1b[?25l");
+    else if (mida >= 100) intern::escriu_propi("\x1b[?25h\x1b[1 q");
+    else intern::escriu_propi("\x1b[?25h\x1b[3 q");
+  }
+  int esdeveniments_pendents() override { return intern::tecla_pendent() ? 1 : 0; }
+  int mira_esdeveniments(Esdeveniment *desti, int n) override {
+    if (n < 1 || !intern::tecla_pendent()) return 0;
+    desti[0] = Esdeveniment{1, true, 0};
+    return 1;
+  }
+  bool afegeix_esdeveniments(const Esdeveniment *font, int n) override {
+    for (int i = 0; i < n; i++)
+      if (font[i].tipus == 1 && font[i].baixada && !intern::retorna_tecla(font[i].caracter)) return false;
+    return true;
+  }
+
+  // The whole console area drawn again from the model.
+  void repinta_tot() {
+    intern::sincronitza_observador();
+    repinta({0, 0, columnes_consola - 1, files_consola - 1});
+    torna();
+  }
+
+ private:
+  bool terminal() const { return intern::sortida_es_terminal(); }
+
+  void envia_atribut(std::uint16_t a) {
+    if (!terminal()) return;
+    int b = a & 0xFF;
+    if (b == enviat_) return;
+    enviat_ = b;
+    intern::escriu_propi(sgr(b).c_str());
+  }
+
+  std::string sgr(int a) {
+    if (a == 0x07) return "\x1b[0m";
+    intern::aparenca_canviada = 1;
+    int f = a & 15, b = (a >> 4) & 15;
+    int cf = f < 8 ? 30 + ansi(f) : 90 + ansi(f & 7);
+    int cb = b < 8 ? 40 + ansi(b) : 100 + ansi(b & 7);
+    return "\x1b[0;" + std::to_string(cf) + ";" + std::to_string(cb) + "m";
+  }
+
+  void envia_cursor() {
+    char text[32];
+    std::snprintf(text, sizeof text, "\x1b[%d;%dH", model_.cursor_y + 1, model_.cursor_x + 1);
+    intern::escriu_propi(text);
+  }
+
+  // The cells of r that lie on the console and on the terminal.
+  void repinta(Rectangle r) {
+    if (!terminal()) return;
+    std::string text;
+    int actual = enviat_;
+    for (int y = std::max(r.dalt, 0); y <= r.baix; y++) {
+      bool posat = false;
+      for (int x = std::max(r.esquerra, 0); x <= r.dreta; x++) {
+        if (!model_.dins(x, y)) {
+          posat = false;
+          continue;
+        }
+        if (!posat) {
+          text += "\x1b[" + std::to_string(y + 1) + ";" + std::to_string(x + 1) + "H";
+          posat = true;
+        }
+        const Cella &c = model_.cella(x, y);
+        int a = c.atribut & 0xFF;
+        if (a != actual) {
+          text += sgr(a);
+          actual = a;
+        }
+        text.push_back(es_control(c.caracter) ? '?' : static_cast<char>(c.caracter));
+      }
+    }
+    enviat_ = actual;
+    intern::escriu_propi(text.data(), text.size());
+  }
+
+  void repinta_tira(int n, int x, int y) {
+    if (!terminal() || n <= 0) return;
+    int inici = y * columnes_consola + x, fi = inici + n - 1;
+    inici = std::max(inici, 0);
+    fi = std::min(fi, columnes_consola * files_consola - 1);
+    for (int fila = inici / columnes_consola; fila <= fi / columnes_consola; fila++) {
+      int a = fila == inici / columnes_consola ? inici % columnes_consola : 0;
+      int b = fila == fi / columnes_consola ? fi % columnes_consola : columnes_consola - 1;
+      repinta({a, fila, b, fila});
+    }
+    torna();
+  }
+
+  // The current colours and the cursor back after a repaint; a cursor that
+  // stood past the last column is put there again by printing that cell.
+  void torna() {
+    if (!terminal()) return;
+    if (model_.ajornat) {
+      int x = model_.cursor_x, y = model_.cursor_y;
+      const Cella &c = model_.cella(x, y);
+      char text[32];
+      std::snprintf(text, sizeof text, "\x1b[%d;%dH", y + 1, x + 1);
+      std::string s = text;
+      if ((c.atribut & 0xFF) != enviat_) {
+        s += sgr(c.atribut & 0xFF);
+        enviat_ = c.atribut & 0xFF;
+      }
+      s.push_back(es_control(c.caracter) ? '?' : static_cast<char>(c.caracter));
+      intern::escriu_propi(s.data(), s.size());
+    } else {
+      envia_cursor();
+    }
+    envia_atribut(model_.atribut);
+  }
+
+  Model model_;
+  int enviat_ = 0x07;  // the attribute the terminal draws with now
+};
+
+ConsolaTerminal &dispositiu() {
+  static ConsolaTerminal consola;
+  return consola;
+}
+
+void observa(const char *dades, std::size_t mida) {
+  if (!dades) dispositiu().model().reinicia();
+  else dispositiu().model().text(dades, mida);
+}
+
+void repinta_en_reprendre() { dispositiu().repinta_tot(); }
+
+// The model sees the program's output from its very first byte.
+struct Registre {
+  Registre() {
+    intern::observador_sortida = observa;
+    plataforma::en_reprendre(repinta_en_reprendre);
+  }
+} registre;
+
+}  // namespace
+
+Consola &consola_terminal() { return dispositiu(); }
+
+}  // namespace conio

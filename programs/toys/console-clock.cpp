@@ -1,0 +1,22 @@
+// Shows the local time on one line, updated in place every second, until a key is pressed.
+#include <cstdio>
+#include <ctime>
+
+#include "plataforma.h"
+
+void espera() {
+  std::time_t instant = std::time(nullptr);
+  std::tm *data = std::localtime(&instant);
+  if (data) std::printf("%d:%d:%d", data->tm_hour, data->tm_min, data->tm_sec);
+}
+
+int main() {
+  do {
+    espera();
+    std::printf("\b\b\b\b\b\b\b\b");
+    plataforma::_sleep(1000);
+  } while (!plataforma::_kbhit());
+  std::printf("\nFin del reloj.");
+  plataforma::system("pause >NUL");
+  return 0;
+}

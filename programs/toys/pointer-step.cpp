@@ -1,0 +1,11 @@
+// Moves a pointer one element on through a pointer to it; shows nothing.
+#include "plataforma.h"
+
+int main() {
+  int dim = 10;
+  int *k = &dim;
+  int **punter_k = &k;
+  (*punter_k)++;  // k now points just past dim; nothing goes through it
+  plataforma::system("pause >NUL");
+  return 0;
+}

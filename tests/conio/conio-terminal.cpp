@@ -1,0 +1,38 @@
+// Runs console library operations on this program's terminal for the tests:
+// "dif <seed> <count>" the random sequence, "atributs" all 256 attributes,
+// "cursor <type>" a cursor type; then a marker, and a key ends it.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "conio.h"
+#include "operacions.h"
+
+int main(int argc, char **argv) {
+  if (argc < 2) return 2;
+  std::string ordre = argv[1];
+  if (ordre == "dif" && argc == 4) {
+    operacions(static_cast<unsigned>(std::atoi(argv[2])), std::atoi(argv[3]),
+               [](const std::string &s) { std::fwrite(s.data(), 1, s.size(), stdout); });
+  } else if (ordre == "atributs") {
+    for (int a = 0; a < 256; a++) {
+      conio::gotoxy(1 + (a % 16) * 2, 1 + a / 16);
+      conio::textattr(a);
+      conio::putch('X');
+    }
+  } else if (ordre == "cursor" && argc == 3) {
+    conio::_setcursortype(std::atoi(argv[2]));
+  } else {
+    return 2;
+  }
+  std::fflush(stdout);
+  // Tells the test that everything is on the screen; a steady bar cursor
+  // is the one shape the library never asks for.
+  const char marca[] = "\x1b[6 q";
+  if (write(STDOUT_FILENO, marca, sizeof marca - 1) < 0) return 1;
+  conio::getch();
+  return 0;
+}
