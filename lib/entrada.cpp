@@ -56,7 +56,10 @@ void llegeix_linia_dispositiu(std::string &linia) {
   if (entrada_es_terminal()) {
     char bloc[4096];
     ssize_t n = llegeix_dispositiu(bloc, sizeof bloc);
-    if (n > 0) linia.assign(bloc, static_cast<std::size_t>(n));
+    if (n > 0 && locale_utf8())
+      linia = a_pagina_codis(bloc, static_cast<std::size_t>(n));
+    else if (n > 0)
+      linia.assign(bloc, static_cast<std::size_t>(n));
     return;
   }
   for (int c; (c = llegeix_byte()) >= 0;) {
