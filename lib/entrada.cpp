@@ -102,7 +102,10 @@ void llegeix_linia_dispositiu(std::string &linia) {
   if (entrada_es_terminal()) {
     char tros[4096];
     ssize_t n = llegeix_dispositiu(tros, sizeof tros);
-    if (n > 0) linia.assign(tros, static_cast<std::size_t>(n));
+    if (n > 0 && locale_utf8())
+      linia = a_pagina_codis(tros, static_cast<std::size_t>(n));
+    else if (n > 0)
+      linia.assign(tros, static_cast<std::size_t>(n));
     return;
   }
   if (des_de_fitxer()) {
@@ -144,7 +147,20 @@ namespace {
 
 // Keys, read straight from the device as the original console did.
 
-DescodificadorTecles descodificador;
+// On a UTF-8 terminal a typed character is its code page byte ("?" when
+// the page lacks it).
+int byte_de_caracter(char32_t caracter) {
+  int b = byte_de(caracter);
+  return b < 0 ? '?' : b;
+}
+
+DescodificadorTecles nou_descodificador() {
+  DescodificadorTecles d;
+  if (locale_utf8()) d.tradueix_caracters(byte_de_caracter);
+  return d;
+}
+
+DescodificadorTecles descodificador = nou_descodificador();
 bool fi_dispositiu = false;
 std::deque<int> retornades;  // keys given back, read before the decoder's
 std::chrono::steady_clock::time_point darrer_byte;

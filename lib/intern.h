@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <string>
 
 namespace plataforma::intern {
 
@@ -80,6 +81,20 @@ extern bool sondeig_buit;
 
 // The console's only case rule: A to Z onto a to z (cadenes.cpp).
 char baixa(char c);
+
+// The console's code page on a UTF-8 terminal (pagina_codis.cpp).
+// Whether the user's locale is UTF-8 (read once; the program's stays "C").
+bool locale_utf8();
+// Appends the UTF-8 form of the character that byte b shows on the console.
+void afegeix_glif(unsigned char b, std::string &sortida);
+// The code page's byte for a character, or -1 when it has none.
+int byte_de(char32_t caracter);
+// The length of a UTF-8 character from its first byte (0: not a first byte).
+int llargada_utf8(unsigned char primer);
+// The character of n UTF-8 bytes (U+FFFD when they do not form one).
+char32_t descodifica_utf8(const unsigned char *s, int n);
+// Typed UTF-8 text as code page bytes; a character the page lacks is "?".
+std::string a_pagina_codis(const char *dades, std::size_t mida);
 
 }  // namespace plataforma::intern
 

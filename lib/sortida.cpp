@@ -167,6 +167,7 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
   std::string sortida;
   sortida.reserve(mida + mida / 8);
   bool terminal = es_terminal();
+  bool utf8 = terminal && locale_utf8();
   observa_rang(dades, lliurats, mida);
   auto especials_a = [&](unsigned long long pos) {
     while (!trams.empty() && trams.front().inici == pos && trams.front().fi == pos) {
@@ -193,7 +194,10 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
         if (b == '\n' && !seguiment.ajornat) sortida += "\x1b[K";
         segueix_text(b);
       }
-      sortida.push_back(es_control(b) ? '?' : static_cast<char>(b));
+      if (utf8 && (b >= 128 || es_control(b)))
+        afegeix_glif(b, sortida);
+      else
+        sortida.push_back(es_control(b) ? '?' : static_cast<char>(b));
     } else {
       sortida.push_back(static_cast<char>(b));
     }

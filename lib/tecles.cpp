@@ -19,13 +19,12 @@ std::size_t mida_utf8(unsigned char b) {
   return 0;
 }
 
-// A character is one key. Until the console's code page is known, its code
-// is its Latin-1 byte, or "?" outside Latin-1.
-int codi_caracter(const std::string &bytes) {
+// A character is one key.
+char32_t caracter_de(const std::string &bytes) {
   auto b0 = static_cast<unsigned char>(bytes[0]);
   std::uint32_t punt = b0 & (0x7Fu >> bytes.size());
   for (std::size_t i = 1; i < bytes.size(); i++) punt = punt << 6 | (static_cast<unsigned char>(bytes[i]) & 0x3Fu);
-  return punt <= 0xFF ? static_cast<int>(punt) : '?';
+  return static_cast<char32_t>(punt);
 }
 
 }  // namespace
@@ -39,7 +38,8 @@ void DescodificadorTecles::byte(unsigned char b) {
     if ((b & 0xC0) == 0x80) {
       utf8_.push_back(static_cast<char>(b));
       if (utf8_.size() == utf8_mida_) {
-        codis_.push_back(codi_caracter(utf8_));
+        char32_t caracter = caracter_de(utf8_);
+        codis_.push_back(tradueix_ ? tradueix_(caracter) : caracter <= 0xFF ? static_cast<int>(caracter) : '?');
         utf8_.clear();
       }
       return;

@@ -44,6 +44,9 @@ class DescodificadorTecles {
   int mira_codi() const { return codis_.front(); }
   // Forgets what was typed and not yet handed out.
   void buida();
+  // The code of a typed UTF-8 character: by default its Latin-1 byte, or
+  // "?" outside Latin-1; the console gives its code page's byte.
+  void tradueix_caracters(int (*tradueix)(char32_t caracter)) { tradueix_ = tradueix; }
 
  private:
   void acaba_sequencia();
@@ -57,6 +60,7 @@ class DescodificadorTecles {
   bool descarta_ = false;  // inside an overlong sequence: dropped up to its final byte
   int esperat_ms_ = 0;
   std::deque<int> codis_;
+  int (*tradueix_)(char32_t) = nullptr;
 };
 
 }  // namespace plataforma

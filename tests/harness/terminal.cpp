@@ -45,7 +45,7 @@ Terminal::Cella Terminal::cella(int f, int c) const {
 }
 
 Terminal::Terminal(const std::string &programa, const std::string &carpeta,
-                   const std::vector<std::string> &arguments, Mida mida_demanada)
+                   const std::vector<std::string> &arguments, Mida mida_demanada, const std::string &locale)
     : files_(mida_demanada.files), columnes_(mida_demanada.columnes) {
   winsize mida{};
   mida.ws_row = static_cast<unsigned short>(files_);
@@ -72,6 +72,7 @@ Terminal::Terminal(const std::string &programa, const std::string &carpeta,
     if (esclau_ > STDERR_FILENO) close(esclau_);
     if (chdir(carpeta.c_str()) != 0) _exit(126);
     setenv("TERM", "xterm", 1);
+    setenv("LC_ALL", locale.c_str(), 1);
     std::vector<char *> argv;
     for (auto &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -25,8 +25,11 @@ class Terminal {
   static constexpr int files = 25, columnes = 80;  // the default size
 
   using Mida = MidaTerminal;
+  // The program runs with LC_ALL set to locale: "C" unless a test asks for
+  // another, so that what it shows does not depend on the tester's locale.
   Terminal(const std::string &programa, const std::string &carpeta,
-           const std::vector<std::string> &arguments = {}, Mida mida = Mida{});
+           const std::vector<std::string> &arguments = {}, Mida mida = Mida{},
+           const std::string &locale = "C");
   ~Terminal();
   Terminal(const Terminal &) = delete;
   Terminal &operator=(const Terminal &) = delete;

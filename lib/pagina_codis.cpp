@@ -1,0 +1,130 @@
+// The console's code page, 850, on a UTF-8 terminal: each byte the programs
+// print is shown as the character the console showed for it, and each typed
+// character that the code page has arrives as its one byte.
+#include <langinfo.h>
+
+#include <clocale>
+#include <cstring>
+#include <string>
+
+#include "intern.h"
+
+namespace plataforma::intern {
+
+namespace {
+
+// The characters of bytes 128 to 255, from the code page's chart.
+constexpr char16_t alts[128] = {
+    u'Ç', u'ü', u'é', u'â', u'ä', u'à', u'å', u'ç', u'ê', u'ë', u'è', u'ï', u'î', u'ì', u'Ä', u'Å',
+    u'É', u'æ', u'Æ', u'ô', u'ö', u'ò', u'û', u'ù', u'ÿ', u'Ö', u'Ü', u'ø', u'£', u'Ø', u'×', u'ƒ',
+    u'á', u'í', u'ó', u'ú', u'ñ', u'Ñ', u'ª', u'º', u'¿', u'®', u'¬', u'½', u'¼', u'¡', u'«', u'»',
+    u'░', u'▒', u'▓', u'│', u'┤', u'Á', u'Â', u'À', u'©', u'╣', u'║', u'╗', u'╝', u'¢', u'¥', u'┐',
+    u'└', u'┴', u'┬', u'├', u'─', u'┼', u'ã', u'Ã', u'╚', u'╔', u'╩', u'╦', u'╠', u'═', u'╬', u'¤',
+    u'ð', u'Ð', u'Ê', u'Ë', u'È', u'ı', u'Í', u'Î', u'Ï', u'┘', u'┌', u'█', u'▄', u'¦', u'Ì', u'▀',
+    u'Ó', u'ß', u'Ô', u'Ò', u'õ', u'Õ', u'µ', u'þ', u'Þ', u'Ú', u'Û', u'Ù', u'ý', u'Ý', u'¯', u'´',
+    u'\u00AD', u'±', u'‗', u'¾', u'¶', u'§', u'÷', u'¸', u'°', u'¨', u'·', u'¹', u'³', u'²', u'■', u'\u00A0',
+};
+
+// The glyphs the console showed for the control bytes 0 to 31 (a NUL shows
+// as a blank); 127 is the house.
+constexpr char16_t controls[32] = {
+    u' ', u'☺', u'☻', u'♥', u'♦', u'♣', u'♠', u'•', u'◘', u'○', u'◙', u'♂', u'♀', u'♪', u'♫', u'☼',
+    u'►', u'◄', u'↕', u'‼', u'¶', u'§', u'▬', u'↨', u'↑', u'↓', u'→', u'←', u'∟', u'↔', u'▲', u'▼',
+};
+constexpr char16_t casa = u'⌂';
+
+// Each byte's UTF-8 form, built once: at most three bytes and a length.
+struct Forma {
+  char bytes[3];
+  unsigned char mida;
+};
+
+constexpr Forma codifica(char16_t c) {
+  if (c < 0x80) return {{static_cast<char>(c), 0, 0}, 1};
+  if (c < 0x800)
+    return {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0}, 2};
+  return {{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+           static_cast<char>(0x80 | (c & 0x3F))},
+          3};
+}
+
+struct Taula {
+  Forma forma[256];
+  constexpr Taula() : forma{} {
+    for (int b = 0; b < 256; b++)
+      forma[b] = b < 32 ? codifica(controls[b]) : b == 127 ? codifica(casa) : b < 128 ? codifica(static_cast<char16_t>(b))
+                                                                                      : codifica(alts[b - 128]);
+  }
+};
+constexpr Taula taula;
+
+int utf8 = -1;  // the terminal's locale is UTF-8 (-1 not asked yet)
+
+}  // namespace
+
+bool locale_utf8() {
+  if (utf8 < 0) {
+    // The program's own locale stays "C": only the character set is read.
+    const char *abans = std::setlocale(LC_CTYPE, nullptr);
+    std::string desat = abans ? abans : "C";
+    std::setlocale(LC_CTYPE, "");
+    const char *joc = nl_langinfo(CODESET);
+    utf8 = joc && (std::strcmp(joc, "UTF-8") == 0 || std::strcmp(joc, "utf8") == 0) ? 1 : 0;
+    std::setlocale(LC_CTYPE, desat.c_str());
+  }
+  return utf8 == 1;
+}
+
+void afegeix_glif(unsigned char b, std::string &sortida) {
+  const Forma &f = taula.forma[b];
+  sortida.append(f.bytes, f.mida);
+}
+
+int byte_de(char32_t caracter) {
+  if (caracter < 0x80) return static_cast<int>(caracter);
+  for (int i = 0; i < 128; i++)
+    if (alts[i] == caracter) return 128 + i;
+  return -1;
+}
+
+int llargada_utf8(unsigned char primer) {
+  return primer < 0x80 ? 1 : (primer & 0xE0) == 0xC0 ? 2 : (primer & 0xF0) == 0xE0 ? 3 : (primer & 0xF8) == 0xF0 ? 4 : 0;
+}
+
+char32_t descodifica_utf8(const unsigned char *s, int n) {
+  if (n == 1) return s[0];
+  char32_t c = s[0] & (0x7F >> n);
+  for (int i = 1; i < n; i++) {
+    if ((s[i] & 0xC0) != 0x80) return 0xFFFD;
+    c = (c << 6) | (s[i] & 0x3F);
+  }
+  return c;
+}
+
+}  // namespace plataforma::intern
+
+namespace plataforma::intern {
+
+std::string a_pagina_codis(const char *dades, std::size_t mida) {
+  std::string r;
+  r.reserve(mida);
+  const auto *s = reinterpret_cast<const unsigned char *>(dades);
+  for (std::size_t i = 0; i < mida;) {
+    int n = llargada_utf8(s[i]);
+    if (n <= 1 || i + static_cast<std::size_t>(n) > mida) {
+      r.push_back(static_cast<char>(s[i++]));  // ASCII, or a stray byte as it came
+      continue;
+    }
+    char32_t c = descodifica_utf8(s + i, n);
+    if (c == 0xFFFD) {
+      r.push_back(static_cast<char>(s[i++]));
+      continue;
+    }
+    int b = byte_de(c);
+    r.push_back(b < 0 ? '?' : static_cast<char>(b));  // a character the code page lacks shows as "?"
+    i += static_cast<std::size_t>(n);
+  }
+  return r;
+}
+
+}  // namespace plataforma::intern
