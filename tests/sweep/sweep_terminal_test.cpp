@@ -68,6 +68,40 @@ TEST_P(EscombradaTerminal, EachTerminatingSignalLeavesTheTerminalAsItWas) {
   }
 }
 
+// A signal that comes while the contact book saves at its exit: the file is
+// the old one or the new one, whole, never a mix or a cut file.
+TEST(EscombradaTerminalDesa, ASignalDuringTheSaveLeavesAWholeFile) {
+  std::string antic;
+  for (int i = 0; i < 3; i++) {
+    std::string r(60, '\0');
+    r[0] = static_cast<char>(i);
+    r.replace(4, 4, "Anna");
+    antic += r;
+  }
+  for (int ronda = 0; ronda < 20; ronda++) {
+    SCOPED_TRACE(ronda);
+    CarpetaTemporal carpeta;
+    carpeta.escriu("agenda.dat", antic);
+    Terminal t("contact-book", carpeta.cami());
+    ASSERT_TRUE(t.espera_text("Opcio:"));
+    // Delete a contact, so that the new table differs, then leave.
+    t.escriu("2\r");
+    ASSERT_TRUE(t.espera_text("esborrar:"));
+    t.escriu("1\r");
+    ASSERT_TRUE(t.espera_text("esborrat!"));
+    t.escriu(" ");  // the pause after it
+    ASSERT_TRUE(t.espera([&] { return t.pantalla().find("esborrar:") == std::string::npos; }));
+    t.escriu(ronda % 2 ? "0\r" : "0\r ");
+    t.senyal(ronda % 3 == 0 ? SIGINT : SIGTERM);
+    t.espera_final();
+    std::string ara = carpeta.llegeix("agenda.dat");
+    EXPECT_TRUE(ara == antic || (ara.size() == 120 && ara.substr(0, 60) == antic.substr(0, 60) &&
+                                 ara.substr(60) == antic.substr(120)))
+        << prova::visible(ara);
+    EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Programes, EscombradaTerminal, ::testing::ValuesIn(de_tecles),
                          [](const ::testing::TestParamInfo<std::string> &parametre) {
                            std::string nom;
