@@ -88,11 +88,12 @@ Terminal::~Terminal() {
     waitpid(fill_, nullptr, 0);
   }
   if (vt_) vterm_free(vt_);
-  close(mestre_);
+  if (mestre_ >= 0) close(mestre_);
   close(esclau_);
 }
 
 void Terminal::escriu(const std::string &bytes) {
+  if (mestre_ < 0) return;
   std::size_t fet = 0;
   while (fet < bytes.size()) {
     ssize_t n = write(mestre_, bytes.data() + fet, bytes.size() - fet);
@@ -108,6 +109,10 @@ void Terminal::escriu(const std::string &bytes) {
 
 // Takes what the program wrote within ms milliseconds into the screen.
 void Terminal::llegeix(int ms) {
+  if (mestre_ < 0) {
+    poll(nullptr, 0, ms);  // hung up: nothing more comes, the wait still passes
+    return;
+  }
   pollfd p{mestre_, POLLIN, 0};
   if (poll(&p, 1, ms) <= 0) return;
   char bloc[4096];
@@ -119,6 +124,12 @@ void Terminal::llegeix(int ms) {
 }
 
 void Terminal::senyal(int senyal) { kill(fill_, senyal); }
+
+void Terminal::penja() {
+  llegeix(0);
+  close(mestre_);
+  mestre_ = -1;
+}
 
 bool Terminal::espera(const std::function<bool()> &condicio, int ms) {
   auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);

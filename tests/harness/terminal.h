@@ -40,6 +40,9 @@ class Terminal {
   // returns whether it did.
   bool espera(const std::function<bool()> &condicio, int ms = 10000);
   bool espera_text(const std::string &text, int ms = 10000);
+  // Closes the terminal under the program, as a closed window or a dropped
+  // line does; nothing can be typed or seen after it.
+  void penja();
   // Sends a signal to the program.
   void senyal(int senyal);
   // Waits for the program to end; its exit status, or -1 on time-out.
