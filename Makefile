@@ -41,7 +41,7 @@ fuzz: prepara
 	@command -v clang++ >/dev/null || ./scripts/prepara.sh clang
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
 	cmake --build $(FUZZ) -j$(JOBS)
-	@for t in tecles lectura entrada data; do \
+	@for t in tecles lectura entrada data taules cadenes; do \
 	  rm -rf $(FUZZ)/corpus-$$t && cp -r fuzz/corpus/$$t $(FUZZ)/corpus-$$t; \
 	  echo "== fuzz-$$t for $(FUZZ_SECONDS) s"; \
 	  $(FUZZ)/bin/fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus-$$t \
