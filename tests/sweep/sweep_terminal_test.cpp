@@ -68,6 +68,29 @@ TEST_P(EscombradaTerminal, EachTerminatingSignalLeavesTheTerminalAsItWas) {
   }
 }
 
+// Ctrl-Z while the program waits gives the terminal back as it was; after
+// the resume the program's own mode comes back and a signal still ends it
+// cleanly.
+TEST_P(EscombradaTerminal, SuspendAndResumeKeepTheTerminalSane) {
+  CarpetaTemporal carpeta;
+  Terminal t(GetParam(), carpeta.cami());
+  ASSERT_TRUE(t.espera([&] { return mostra_alguna_cosa(t); }));
+  termios abans = t.mode();
+  bool temps_real = GetParam() == "bouncing-ball" || GetParam() == "paddle-game" || GetParam() == "console-clock";
+  if (temps_real) {  // they poll keys, so the terminal is raw while they run
+    ASSERT_TRUE(t.espera([&] { return !prova::mateix_mode(t.mode(), t.mode_inicial()); }));
+    abans = t.mode();
+  }
+  t.senyal(SIGTSTP);
+  ASSERT_TRUE(t.espera_aturada());
+  EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+  t.senyal(SIGCONT);
+  EXPECT_TRUE(t.espera([&] { return prova::mateix_mode(t.mode(), abans); }));
+  t.senyal(SIGTERM);
+  EXPECT_EQ(t.espera_final(), 128 + SIGTERM);
+  EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+}
+
 // A signal that comes while the contact book saves at its exit: the file is
 // the old one or the new one, whole, never a mix or a cut file.
 TEST(EscombradaTerminalDesa, ASignalDuringTheSaveLeavesAWholeFile) {
