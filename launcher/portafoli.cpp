@@ -19,6 +19,7 @@ namespace {
 struct Fitxa {
   const char *nom;
   const char *subsistema;
+  bool amb_arguments;  // takes its data from the command line
   const char *descripcio;
 };
 
@@ -37,15 +38,6 @@ constexpr Grup grups[] = {
     {"records", "Registres"},        {"files", "Arxius"},           {"arrays", "Taules"},
     {"strings", "Cadenes"},          {"intro", "Programes introductoris"},
 };
-
-// Programs that take their data from the command line.
-constexpr std::string_view amb_arguments[] = {"file-splitter", "file-upcase", "word-repeat", "argument-mean"};
-
-bool demana_arguments(std::string_view nom) {
-  for (auto a : amb_arguments)
-    if (a == nom) return true;
-  return false;
-}
 
 // The folder holding this launcher, from the running executable.
 std::string carpeta_propia() {
@@ -210,7 +202,7 @@ int menu() {
     if (!triada && (*fi != '\0' || n < 1 || n > static_cast<long>(p.llista.size()))) continue;
     const Fitxa &f = triada ? *triada : *p.llista[static_cast<std::size_t>(n - 1)];
     std::vector<std::string> arguments;
-    if (demana_arguments(f.nom)) {
+    if (f.amb_arguments) {
       std::printf("\nArguments de %s: ", f.nom);
       if (!lectura::llegeix_linia(linia)) break;
       arguments = paraules(linia);

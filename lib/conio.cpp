@@ -1,6 +1,7 @@
 // Text console library over the console operations.
 #include "conio.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -57,15 +58,35 @@ void posa_atribut(unsigned a) {
   estat.attribute = static_cast<unsigned char>(a & 0xFFu);
 }
 
+// A window coordinate on the screen, 0-based from the window's corner at
+// origen. Far-off values (any int) are held at a distance that is still off
+// the screen, so no sum overflows.
+int a_pantalla(unsigned char origen, int coordenada) {
+  constexpr long long lluny = 1 << 20;
+  long long c = static_cast<long long>(origen) + coordenada - 1;
+  return static_cast<int>(c < -lluny ? -lluny : c > lluny ? lluny : c);
+}
+
 // A screen rectangle from window coordinates; false when it is inverted or
 // not wholly on the 80 x 25 screen.
 bool rectangle(int left, int top, int right, int bottom, Rectangle &r) {
-  r = {estat.left + left - 1, estat.top + top - 1, estat.left + right - 1, estat.top + bottom - 1};
+  r = {a_pantalla(estat.left, left), a_pantalla(estat.top, top), a_pantalla(estat.left, right),
+       a_pantalla(estat.top, bottom)};
   return r.esquerra <= r.dreta && r.dalt <= r.baix && r.esquerra >= 0 && r.dalt >= 0 &&
          r.dreta < columnes_consola && r.baix < files_consola;
 }
 
 bool llegeix(unsigned char &c) { return con().llegeix_caracter(c); }
+
+// The temporary array of a rectangle's cells; false when it cannot be had.
+bool celles_del(const Rectangle &r, std::vector<Cella> &celles) {
+  try {
+    celles.resize(static_cast<std::size_t>(r.dreta - r.esquerra + 1) * static_cast<std::size_t>(r.baix - r.dalt + 1));
+  } catch (const std::bad_alloc &) {
+    return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -162,21 +183,31 @@ void insline() {
 }
 
 int movetext(int left, int top, int right, int bottom, int dest_left, int dest_top) {
-  con().desplaca({estat.left + left - 1, estat.top + top - 1, estat.left + right - 1, estat.top + bottom - 1},
-                 estat.left + dest_left - 1, estat.top + dest_top - 1, nullptr, blanc());
+  // In 64 bits: only the source's part on the screen moves, by the offset
+  // from the source's corner to the destination's, so any int is safe.
+  auto pantalla = [](unsigned char origen, int c) { return static_cast<long long>(origen) + c - 1; };
+  long long esquerra = pantalla(estat.left, left), dalt = pantalla(estat.top, top);
+  long long dreta = pantalla(estat.left, right), baix = pantalla(estat.top, bottom);
+  if (esquerra > dreta || dalt > baix) return 0;
+  long long dx = pantalla(estat.left, dest_left) - esquerra, dy = pantalla(estat.top, dest_top) - dalt;
+  esquerra = std::max(esquerra, 0LL), dalt = std::max(dalt, 0LL);
+  dreta = std::min<long long>(dreta, columnes_consola - 1), baix = std::min<long long>(baix, files_consola - 1);
+  if (esquerra > dreta || dalt > baix) return 0;
+  auto a_prop = [](long long c) {  // a destination this far lies off the screen whatever its size
+    constexpr long long lluny = 1 << 20;
+    return static_cast<int>(c < -lluny ? -lluny : c > lluny ? lluny : c);
+  };
+  con().desplaca({static_cast<int>(esquerra), static_cast<int>(dalt), static_cast<int>(dreta), static_cast<int>(baix)},
+                 a_prop(esquerra + dx), a_prop(dalt + dy), nullptr, blanc());
   return 0;
 }
 
 int _gettext(int left, int top, int right, int bottom, void *desti) {
   Rectangle r;
   if (!rectangle(left, top, right, bottom, r)) return 0;
-  std::size_t n = static_cast<std::size_t>(r.dreta - r.esquerra + 1) * static_cast<std::size_t>(r.baix - r.dalt + 1);
   std::vector<Cella> celles;
-  try {
-    celles.resize(n);
-  } catch (const std::bad_alloc &) {
-    return 0;
-  }
+  if (!celles_del(r, celles)) return 0;
+  std::size_t n = celles.size();
   int fet = con().llegeix_celles(r, celles.data()) ? 1 : 0;
   auto *d = static_cast<unsigned char *>(desti);
   for (std::size_t i = 0; i < n; i++) {
@@ -189,13 +220,9 @@ int _gettext(int left, int top, int right, int bottom, void *desti) {
 int puttext(int left, int top, int right, int bottom, const void *font) {
   Rectangle r;
   if (!rectangle(left, top, right, bottom, r)) return 0;
-  std::size_t n = static_cast<std::size_t>(r.dreta - r.esquerra + 1) * static_cast<std::size_t>(r.baix - r.dalt + 1);
   std::vector<Cella> celles;
-  try {
-    celles.resize(n);
-  } catch (const std::bad_alloc &) {
-    return 0;
-  }
+  if (!celles_del(r, celles)) return 0;
+  std::size_t n = celles.size();
   const auto *f = static_cast<const unsigned char *>(font);
   for (std::size_t i = 0; i < n; i++) celles[i] = Cella{f[2 * i], f[2 * i + 1]};
   return con().escriu_celles(r, celles.data()) ? 1 : 0;

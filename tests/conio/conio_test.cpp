@@ -1,5 +1,6 @@
 // The text console library on the memory console: state, output, windows,
 // blocks, attributes and keys, with the edge cases of each operation.
+#include <climits>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -291,6 +292,21 @@ TEST_F(Conio, MovetextOverlapsBothWays) {
   EXPECT_EQ("cdefghij", fila(2, 1, 8));
   EXPECT_EQ(0, conio::movetext(1, 1, 3, 3, -5, -5));
   EXPECT_EQ(' ', cella(1, 3).caracter);
+}
+
+// Coordinates anywhere in int: no overflow (UBSan watches), the part on the
+// screen moves by the true offset, and blocks off the screen are refused.
+TEST_F(Conio, FarOffCoordinatesAreSafe) {
+  conio::window(3, 1, 80, 25);
+  conio::cputs("abc");
+  EXPECT_EQ(0, conio::movetext(INT_MIN, 1, 3, 1, INT_MIN, 2));  // the on-screen part onto the next row
+  EXPECT_EQ("abc", fila(2, 3, 5));
+  EXPECT_EQ(0, conio::movetext(1, 1, INT_MAX, 1, INT_MAX, INT_MAX));
+  EXPECT_EQ(0, conio::movetext(INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MIN + 1, 1));
+  unsigned char bloc[16] = {};
+  EXPECT_EQ(0, conio::_gettext(1, 1, INT_MAX, 1, bloc));
+  EXPECT_EQ(0, conio::puttext(INT_MIN, 1, 2, 1, bloc));
+  EXPECT_EQ(0, conio::_gettext(INT_MAX, INT_MAX, INT_MAX, INT_MAX, bloc));
 }
 
 TEST_F(Conio, GettextPuttextRoundTripAndRefusals) {

@@ -21,12 +21,14 @@ namespace {
 
 using prova::CarpetaTemporal;
 
-std::vector<std::string> programes() {
+std::vector<std::string> llista(const char *noms_amb_comes) {
   std::vector<std::string> r;
-  std::istringstream noms(PROGRAMES_CONSTRUITS);
+  std::istringstream noms(noms_amb_comes);
   for (std::string nom; std::getline(noms, nom, ',');) r.push_back(nom);
   return r;
 }
+
+std::vector<std::string> programes() { return llista(PROGRAMES_CONSTRUITS); }
 
 // More random inputs per program when the environment asks for them.
 int rondes_aleatories() {
@@ -47,7 +49,8 @@ const std::map<std::string, std::string> fitxers_propis = {
     {"file-upcase", "[\\s\\S]*"},
 };
 
-const std::set<std::string> de_linia_ordres = {"file-splitter", "file-upcase", "word-repeat", "argument-mean"};
+// The programs that take their data from the command line, as CMake marks them.
+const std::vector<std::string> amb_arguments = llista(PROGRAMES_AMB_ARGUMENTS);
 
 // A valid session of the program, one reply per line, when there is one.
 std::vector<std::string> sessio(const std::string &programa) {
@@ -96,7 +99,7 @@ std::vector<Entrada> entrades(const std::string &programa) {
     for (int i = 0; i < 4000; i++) bytes.push_back(static_cast<char>(aleatori() & 0xFF));
     r.push_back({"4,000 random bytes, round " + std::to_string(k + 1), bytes});
   }
-  if (de_linia_ordres.count(programa)) {
+  if (std::find(amb_arguments.begin(), amb_arguments.end(), programa) != amb_arguments.end()) {
     std::vector<Entrada> amb;
     for (const auto &args : std::vector<std::vector<std::string>>{
              {},
