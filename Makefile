@@ -4,7 +4,7 @@ ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
 JOBS ?= 2
 
-.PHONY: all prepara run test bench sweep fuzz clean
+.PHONY: all prepara run test bench sweep fuzz format format-check clean
 
 all: prepara
 	@echo "== Building into $(BUILD)/bin"
@@ -54,6 +54,16 @@ bench: prepara
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DBENCHMARKS=ON -DTESTS=OFF >/dev/null
 	cmake --build $(BENCH) -j$(JOBS)
 	@for b in $(BENCH)/bench-bin/*; do echo "== $$b"; $$b || exit 1; done
+
+# The project's layout (.clang-format) on every C++ file git knows.
+FORMAT_FILES = git ls-files '*.cpp' '*.h'
+format:
+	@command -v clang-format >/dev/null || ./scripts/prepara.sh clang-format
+	$(FORMAT_FILES) | xargs clang-format -i
+
+format-check:
+	@command -v clang-format >/dev/null || ./scripts/prepara.sh clang-format
+	$(FORMAT_FILES) | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD)

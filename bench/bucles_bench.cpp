@@ -40,11 +40,15 @@ void programa(benchmark::State &estat, const char *nom, const char *entrada) {
 
 // Targets: a limit of 100000 under 0.5 s, 1000000 under 3 s.
 BENCHMARK_CAPTURE(programa, perfect_numbers_100000, "perfect-numbers", "100000\n")
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(programa, perfect_numbers_1000000, "perfect-numbers", "1000000\n")
-    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 // The longest run of subtractions: target under 10 ms.
 BENCHMARK_CAPTURE(programa, gcd_subtraction_1_2147483647, "gcd-subtraction", "1 2147483647\n")
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

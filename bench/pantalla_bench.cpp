@@ -35,7 +35,7 @@ struct Sessio {
 // the key and waits for the end.
 Sessio en_terminal(const std::vector<std::string> &args, double durada, const std::string &tecla) {
   Sessio s;
-  winsize mida{};
+  winsize mida {};
   mida.ws_row = 25;
   mida.ws_col = 80;
   int mestre;
@@ -56,14 +56,16 @@ Sessio en_terminal(const std::vector<std::string> &args, double durada, const st
       if (write(mestre, tecla.data(), tecla.size()) < 0) break;
       enviada = true;
     }
-    pollfd p{mestre, POLLIN, 0};
+    pollfd p {mestre, POLLIN, 0};
     if (poll(&p, 1, 10) > 0) {
       ssize_t n = read(mestre, bloc, sizeof bloc);
-      if (n > 0) s.sortida.append(bloc, static_cast<std::size_t>(n));
-      else if (n == 0 || (errno != EINTR && errno != EAGAIN)) break;
+      if (n > 0)
+        s.sortida.append(bloc, static_cast<std::size_t>(n));
+      else if (n == 0 || (errno != EINTR && errno != EAGAIN))
+        break;
     }
     int estat;
-    rusage us{};
+    rusage us {};
     if (wait4(fill, &estat, WNOHANG, &us) == fill) {
       s.paret = segons(rellotge::now() - inici);
       s.cpu = static_cast<double>(us.ru_utime.tv_sec + us.ru_stime.tv_sec) +
@@ -74,7 +76,7 @@ Sessio en_terminal(const std::vector<std::string> &args, double durada, const st
     }
   }
   int estat;
-  rusage us{};
+  rusage us {};
   wait4(fill, &estat, 0, &us);
   s.paret = segons(rellotge::now() - inici);
   s.cpu = static_cast<double>(us.ru_utime.tv_sec + us.ru_stime.tv_sec) +
@@ -115,8 +117,9 @@ void periode(const char *nom, const std::string &tecla, const char *que, std::si
   int fd = mkstemp(log);
   if (fd < 0) return;
   close(fd);
-  Sessio s = en_terminal({"strace", "-qq", "-ttt", "-f", "-e", "trace=write", "-e", "signal=none", "-o", log, programa(nom)},
-                         static_cast<double>(passos) * (std::string(nom) == "paddle-game" ? 0.040 : 0.030) + 0.5, tecla);
+  Sessio s =
+      en_terminal({"strace", "-qq", "-ttt", "-f", "-e", "trace=write", "-e", "signal=none", "-o", log, programa(nom)},
+                  static_cast<double>(passos) * (std::string(nom) == "paddle-game" ? 0.040 : 0.030) + 0.5, tecla);
   std::vector<double> t = escriptures(log);
   unlink(log);
   std::size_t quadres = 0;
@@ -135,7 +138,8 @@ void periode(const char *nom, const std::string &tecla, const char *que, std::si
     maxim = std::max(maxim, t[i] - t[i - 1]);
   }
   std::printf("%-14s %s: %.1f ms on average (%.1f to %.1f) over %zu writes; %.2f writes per %s\n", nom, que,
-              1000 * mitja, 1000 * minim, 1000 * maxim, t.size(), static_cast<double>(t.size()) / static_cast<double>(quadres),
+              1000 * mitja, 1000 * minim, 1000 * maxim, t.size(),
+              static_cast<double>(t.size()) / static_cast<double>(quadres),
               std::string(nom) == "paddle-game" ? "frame" : "step");
 }
 

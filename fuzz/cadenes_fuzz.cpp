@@ -47,8 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dades, std::size_t mid
   std::string tot(reinterpret_cast<const char *>(dades), mida);
   std::string parts[3];
   for (std::size_t i = 0, k = 0; i < tot.size() && k < 3; i++) {
-    if (tot[i] == '\0') k++;
-    else parts[k].push_back(tot[i]);
+    if (tot[i] == '\0')
+      k++;
+    else
+      parts[k].push_back(tot[i]);
   }
   std::string frase = parts[0].substr(0, 254), a = parts[1].substr(0, 254), b = parts[2].substr(0, 254);
 

@@ -1,5 +1,6 @@
 // The reply readers on any reply: "%d" takes exactly the numbers strtoll
 // reads that fit in an int, and what follows the number stays unread.
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -7,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <array>
 #include <string>
 
 #include "lectura.h"
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dades, std::size_t mid
   if (text.empty()) std::fgetc(f);  // an empty stream
   stdin = f;
   int valor = 12345;
-  int r = lectura::escaneja("%d", std::array<void *, 2>{&valor, nullptr}.data());
+  int r = lectura::escaneja("%d", std::array<void *, 2> {&valor, nullptr}.data());
   int seguent = std::fgetc(f);
   stdin = propia;
   std::fclose(f);

@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dades, std::size_t mid
   int dim = static_cast<int>(v.size());
 
   if (recerca_sequencial(v.data(), dim, valor) !=
-      (std::find(v.begin(), v.end(), valor) == v.end() ? -1 : static_cast<int>(std::find(v.begin(), v.end(), valor) - v.begin())))
+      (std::find(v.begin(), v.end(), valor) == v.end()
+           ? -1
+           : static_cast<int>(std::find(v.begin(), v.end(), valor) - v.begin())))
     std::abort();
 
   std::vector<int> creixent = v, decreixent = v;

@@ -34,9 +34,14 @@ struct Grup {
 
 // The subsystems in the portfolio's order, with their titles.
 constexpr Grup grups[] = {
-    {"screen", "Pantalla"},          {"toys", "Jocs i joguines"},   {"functions", "Nombres i dates"},
-    {"records", "Registres"},        {"files", "Arxius"},           {"arrays", "Taules"},
-    {"strings", "Cadenes"},          {"intro", "Programes introductoris"},
+    {"screen", "Pantalla"},
+    {"toys", "Jocs i joguines"},
+    {"functions", "Nombres i dates"},
+    {"records", "Registres"},
+    {"files", "Arxius"},
+    {"arrays", "Taules"},
+    {"strings", "Cadenes"},
+    {"intro", "Programes introductoris"},
 };
 
 // The folder holding this launcher, from the running executable.
@@ -114,7 +119,7 @@ int llanca(const Fitxa &f, const std::vector<std::string> &arguments) {
     return -1;
   }
   std::string cami = cami_programa(f.nom);
-  std::vector<std::string> textos{f.nom};
+  std::vector<std::string> textos {f.nom};
   textos.insert(textos.end(), arguments.begin(), arguments.end());
   std::vector<char *> argv;
   for (auto &t : textos) argv.push_back(t.data());

@@ -15,7 +15,7 @@ namespace conio {
 
 namespace {
 
-constexpr textinfo inicial{0, 0, 79, 24, 15, 15, 3, 25, 80, 1, 1};
+constexpr textinfo inicial {0, 0, 79, 24, 15, 15, 3, 25, 80, 1, 1};
 textinfo estat = inicial;
 char contrasenya[9];
 Consola *escollida = nullptr;
@@ -24,7 +24,7 @@ Consola &con() { return escollida ? *escollida : consola_terminal(); }
 
 constexpr unsigned char intro = 13, esc = 27;
 
-Cella blanc() { return Cella{' ', estat.attribute}; }
+Cella blanc() { return Cella {' ', estat.attribute}; }
 
 Rectangle finestra() { return {estat.left, estat.top, estat.right, estat.bottom}; }
 
@@ -36,8 +36,10 @@ void buida_fila(int y) {
 
 // The window's rows one up, the bottom row left blank in the attribute.
 void puja_finestra() {
-  if (estat.height > 1) movetext(1, 2, estat.width, estat.height, 1, 1);
-  else buida_fila(1);
+  if (estat.height > 1)
+    movetext(1, 2, estat.width, estat.height, 1, 1);
+  else
+    buida_fila(1);
 }
 
 void avanca(int columnes) {
@@ -72,8 +74,8 @@ int a_pantalla(unsigned char origen, int coordenada) {
 bool rectangle(int left, int top, int right, int bottom, Rectangle &r) {
   r = {a_pantalla(estat.left, left), a_pantalla(estat.top, top), a_pantalla(estat.left, right),
        a_pantalla(estat.top, bottom)};
-  return r.esquerra <= r.dreta && r.dalt <= r.baix && r.esquerra >= 0 && r.dalt >= 0 &&
-         r.dreta < columnes_consola && r.baix < files_consola;
+  return r.esquerra <= r.dreta && r.dalt <= r.baix && r.esquerra >= 0 && r.dalt >= 0 && r.dreta < columnes_consola &&
+         r.baix < files_consola;
 }
 
 bool llegeix(unsigned char &c) { return con().llegeix_caracter(c); }
@@ -91,8 +93,7 @@ bool celles_del(const Rectangle &r, std::vector<Cella> &celles) {
 }  // namespace
 
 void window(int left, int top, int right, int bottom) {
-  if (left < 1 || left > right || right > columnes_consola || top < 1 || top > bottom || bottom > files_consola)
-    return;
+  if (left < 1 || left > right || right > columnes_consola || top < 1 || top > bottom || bottom > files_consola) return;
   estat.left = static_cast<unsigned char>(left - 1);
   estat.top = static_cast<unsigned char>(top - 1);
   estat.right = static_cast<unsigned char>(right - 1);
@@ -224,7 +225,7 @@ int puttext(int left, int top, int right, int bottom, const void *font) {
   if (!celles_del(r, celles)) return 0;
   std::size_t n = celles.size();
   const auto *f = static_cast<const unsigned char *>(font);
-  for (std::size_t i = 0; i < n; i++) celles[i] = Cella{f[2 * i], f[2 * i + 1]};
+  for (std::size_t i = 0; i < n; i++) celles[i] = Cella {f[2 * i], f[2 * i + 1]};
   return con().escriu_celles(r, celles.data()) ? 1 : 0;
 }
 
@@ -241,9 +242,12 @@ void lowvideo() { posa_atribut(estat.attribute & 0xF7u); }
 void normvideo() { posa_atribut(estat.normal_attribute); }
 
 void _setcursortype(int tipus) {
-  if (tipus == 0) con().posa_cursor_visible(100, false);
-  else if (tipus == 1) con().posa_cursor_visible(100, true);
-  else if (tipus == 2) con().posa_cursor_visible(10, true);
+  if (tipus == 0)
+    con().posa_cursor_visible(100, false);
+  else if (tipus == 1)
+    con().posa_cursor_visible(100, true);
+  else if (tipus == 2)
+    con().posa_cursor_visible(10, true);
 }
 
 void textmode(int) {}

@@ -78,7 +78,9 @@ class Model {
   bool dins(int x, int y) const {
     return x >= 0 && y >= 0 && x < columnes_consola && y < files_consola && x < columnes_ && y < files_;
   }
-  Cella &cella(int x, int y) { return celles_[static_cast<std::size_t>(y) * static_cast<std::size_t>(columnes_) + static_cast<std::size_t>(x)]; }
+  Cella &cella(int x, int y) {
+    return celles_[static_cast<std::size_t>(y) * static_cast<std::size_t>(columnes_) + static_cast<std::size_t>(x)];
+  }
 
   void posa_cursor(int x, int y);
   void omple_caracter(unsigned char caracter, int n, int x, int y);

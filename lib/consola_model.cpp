@@ -6,13 +6,12 @@
 
 namespace conio {
 
-Model::Model(int columnes, int files)
-    : columnes_(std::clamp(columnes, 1, 1000)), files_(std::clamp(files, 1, 1000)) {
+Model::Model(int columnes, int files) : columnes_(std::clamp(columnes, 1, 1000)), files_(std::clamp(files, 1, 1000)) {
   reinicia();
 }
 
 void Model::reinicia() {
-  celles_.assign(static_cast<std::size_t>(columnes_) * static_cast<std::size_t>(files_), Cella{});
+  celles_.assign(static_cast<std::size_t>(columnes_) * static_cast<std::size_t>(files_), Cella {});
   cursor_x = cursor_y = 0;
   ajornat = false;
 }
@@ -26,7 +25,7 @@ void Model::salt_linia() {
     return;
   }
   std::move(celles_.begin() + columnes_, celles_.end(), celles_.begin());
-  std::fill(celles_.end() - columnes_, celles_.end(), Cella{' ', atribut});
+  std::fill(celles_.end() - columnes_, celles_.end(), Cella {' ', atribut});
 }
 
 void Model::text(const char *dades, std::size_t mida) {
@@ -55,9 +54,11 @@ void Model::text(const char *dades, std::size_t mida) {
           salt_linia();
           cursor_x = 0;
         }
-        cella(cursor_x, cursor_y) = Cella{b, atribut};
-        if (cursor_x == columnes_ - 1) ajornat = true;
-        else cursor_x++;
+        cella(cursor_x, cursor_y) = Cella {b, atribut};
+        if (cursor_x == columnes_ - 1)
+          ajornat = true;
+        else
+          cursor_x++;
     }
   }
 }
@@ -74,7 +75,8 @@ void Model::omple_caracter(unsigned char caracter, int n, int x, int y) {
   for (int i = 0; i < n; i++) {
     int p = y * columnes_consola + x + i;
     if (p < 0 || p >= columnes_consola * files_consola) break;
-    if (dins(p % columnes_consola, p / columnes_consola)) cella(p % columnes_consola, p / columnes_consola).caracter = caracter;
+    if (dins(p % columnes_consola, p / columnes_consola))
+      cella(p % columnes_consola, p / columnes_consola).caracter = caracter;
   }
 }
 
@@ -91,13 +93,13 @@ void Model::omple_atribut(std::uint16_t a, int n, int x, int y) {
 // neither read nor written.
 void Model::desplaca(Rectangle font, int x, int y, const Rectangle *retall, Cella farciment) {
   if (font.esquerra > font.dreta || font.dalt > font.baix) return;
-  Rectangle r = retall ? *retall : Rectangle{0, 0, columnes_consola - 1, files_consola - 1};
+  Rectangle r = retall ? *retall : Rectangle {0, 0, columnes_consola - 1, files_consola - 1};
   auto dins_retall = [&](int cx, int cy) {
     return dins(cx, cy) && cx >= r.esquerra && cx <= r.dreta && cy >= r.dalt && cy <= r.baix;
   };
   // Only the part of the source on the screen is moved.
-  Rectangle f{std::max(font.esquerra, 0), std::max(font.dalt, 0), std::min(font.dreta, columnes_consola - 1),
-              std::min(font.baix, files_consola - 1)};
+  Rectangle f {std::max(font.esquerra, 0), std::max(font.dalt, 0), std::min(font.dreta, columnes_consola - 1),
+               std::min(font.baix, files_consola - 1)};
   if (f.esquerra > f.dreta || f.dalt > f.baix) return;
   int dx = x - font.esquerra, dy = y - font.dalt;
   struct Moguda {
@@ -117,7 +119,7 @@ void Model::desplaca(Rectangle font, int x, int y, const Rectangle *retall, Cell
 
 bool Model::llegeix(Rectangle r, Cella *desti) {
   for (int cy = r.dalt; cy <= r.baix; cy++)
-    for (int cx = r.esquerra; cx <= r.dreta; cx++) *desti++ = dins(cx, cy) ? cella(cx, cy) : Cella{};
+    for (int cx = r.esquerra; cx <= r.dreta; cx++) *desti++ = dins(cx, cy) ? cella(cx, cy) : Cella {};
   return true;
 }
 

@@ -93,14 +93,17 @@ class ConsolaTerminal : public Consola {
   void posa_cursor_visible(int mida, bool visible) override {
     if (!terminal()) return;
     intern::aparenca_canviada = 1;
-    if (!visible) intern::escriu_propi("\x1b[?25l");
-    else if (mida >= 100) intern::escriu_propi("\x1b[?25h\x1b[1 q");
-    else intern::escriu_propi("\x1b[?25h\x1b[3 q");
+    if (!visible)
+      intern::escriu_propi("\x1b[?25l");
+    else if (mida >= 100)
+      intern::escriu_propi("\x1b[?25h\x1b[1 q");
+    else
+      intern::escriu_propi("\x1b[?25h\x1b[3 q");
   }
   int esdeveniments_pendents() override { return intern::tecla_pendent() ? 1 : 0; }
   int mira_esdeveniments(Esdeveniment *desti, int n) override {
     if (n < 1 || !intern::tecla_pendent()) return 0;
-    desti[0] = Esdeveniment{1, true, 0};
+    desti[0] = Esdeveniment {1, true, 0};
     return 1;
   }
   bool afegeix_esdeveniments(const Esdeveniment *font, int n) override {
@@ -216,8 +219,10 @@ ConsolaTerminal &dispositiu() {
 }
 
 void observa(const char *dades, std::size_t mida) {
-  if (!dades) dispositiu().model().reinicia();
-  else dispositiu().model().text(dades, mida);
+  if (!dades)
+    dispositiu().model().reinicia();
+  else
+    dispositiu().model().text(dades, mida);
 }
 
 void repinta_en_reprendre() { dispositiu().repinta_tot(); }

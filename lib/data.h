@@ -13,9 +13,18 @@ inline int bixest(int any) { return any % 400 == 0 || (any % 4 == 0 && any % 100
 // Days of the month; 0 for a month outside 1..12.
 inline int dies_mes(int mes, int any) {
   switch (mes) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12: return 31;
     case 2: return bixest(any) ? 29 : 28;
-    case 4: case 6: case 9: case 11: return 30;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
     default: return 0;
   }
 }
@@ -24,9 +33,8 @@ inline int data_valida(int dia, int mes, int any) { return dia >= 1 && dia <= di
 
 // 1 when date a is on or before date b: year, then month, then day.
 inline int data_anterior(int dia_a, int mes_a, int any_a, int dia_b, int mes_b, int any_b) {
-  return any_a < any_b || (any_a == any_b && mes_a < mes_b) || (any_a == any_b && mes_a == mes_b && dia_a <= dia_b)
-             ? 1
-             : 0;
+  return any_a < any_b || (any_a == any_b && mes_a < mes_b) || (any_a == any_b && mes_a == mes_b && dia_a <= dia_b) ? 1
+                                                                                                                    : 0;
 }
 
 // The day count is the number of steps of a day-by-day walk from the earlier
@@ -67,7 +75,7 @@ inline std::int64_t ordinal(const Data &d) {
 inline Data darrera_valida(const Data &d) {
   if (d.mes > 12) return {31, 12, d.any};
   if (d.mes < 1) return {31, 12, d.any - 1};
-  if (d.dia < 1) return d.mes == 1 ? Data{31, 12, d.any - 1} : Data{llargada_mes(d.mes - 1, d.any), d.mes - 1, d.any};
+  if (d.dia < 1) return d.mes == 1 ? Data {31, 12, d.any - 1} : Data {llargada_mes(d.mes - 1, d.any), d.mes - 1, d.any};
   std::int64_t llargada = llargada_mes(d.mes, d.any);
   return {d.dia < llargada ? d.dia : llargada, d.mes, d.any};
 }
@@ -99,14 +107,14 @@ inline std::int64_t passos(Data d, const Data &fi) {
       // Past the month's end: this date, then day 1 of the next month.
       if (!abans_o_igual(d, fi)) return n;
       n++;
-      d = d.mes == 12 ? Data{1, 1, d.any + 1} : Data{1, d.mes + 1, d.any};
+      d = d.mes == 12 ? Data {1, 1, d.any + 1} : Data {1, d.mes + 1, d.any};
       break;
     }
     if (d.mes > 12) {
       // One date, then January of the next year (day 1, or the next day while below 1).
       if (!abans_o_igual(d, fi)) return n;
       n++;
-      d = d.dia >= 0 ? Data{1, 1, d.any + 1} : Data{d.dia + 1, 1, d.any + 1};
+      d = d.dia >= 0 ? Data {1, 1, d.any + 1} : Data {d.dia + 1, 1, d.any + 1};
       continue;
     }
     // A day below 1 climbs by one: in a valid month up to day 1, in a month
@@ -133,7 +141,7 @@ inline std::int64_t passos(Data d, const Data &fi) {
 
 // The walk's count between two dates in either order, in 64 bits.
 inline std::int64_t dies_entre(int dia_a, int mes_a, int any_a, int dia_b, int mes_b, int any_b) {
-  Data a{dia_a, mes_a, any_a}, b{dia_b, mes_b, any_b};
+  Data a {dia_a, mes_a, any_a}, b {dia_b, mes_b, any_b};
   return abans_o_igual(a, b) ? passos(a, b) - 1 : passos(b, a) - 1;
 }
 
@@ -168,7 +176,7 @@ inline int dies_transcorreguts_alternativa(int dia_a, int mes_a, int any_a, int 
 
 inline void data_actual(int *dia, int *mes, int *any) {
   std::time_t ara = std::time(nullptr);
-  std::tm local{};
+  std::tm local {};
   localtime_r(&ara, &local);
   *dia = local.tm_mday;
   *mes = local.tm_mon + 1;

@@ -289,7 +289,7 @@ bool tecla_pendent() {
     entra_mode_cru();
     if (descodificador.hi_ha_codi() || descodificador.esperant() || fi_dispositiu) return true;
   }
-  pollfd p{STDIN_FILENO, POLLIN, 0};
+  pollfd p {STDIN_FILENO, POLLIN, 0};
   return poll(&p, 1, 0) != 0;
 }
 
@@ -378,7 +378,7 @@ int _kbhit() {
   if (!retornades.empty()) return 1;
   if (!entrada_es_terminal()) {
     buida_sortida();
-    pollfd p{STDIN_FILENO, POLLIN, 0};
+    pollfd p {STDIN_FILENO, POLLIN, 0};
     sondeig_buit = poll(&p, 1, 0) == 0;
     return !sondeig_buit;  // readable, at its end, or closed: a read will not wait
   }

@@ -19,9 +19,10 @@ int executa(const char *cami, char *const argv[], const char *carpeta) {
   buida_sortida();
   restaura_terminal();
   torna_entrada_no_lliurada();  // the child reads a file of input from where this program stopped
-  int avis[2];  // the child's exec failure comes back through here
+  int avis[2];                  // the child's exec failure comes back through here
   if (pipe2(avis, O_CLOEXEC) != 0) return -1;
-  struct sigaction ignora {}, int_previ {}, quit_previ {};
+  struct sigaction ignora {
+  }, int_previ {}, quit_previ {};
   ignora.sa_handler = SIG_IGN;
   sigemptyset(&ignora.sa_mask);
   sigaction(SIGINT, &ignora, &int_previ);

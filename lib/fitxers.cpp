@@ -49,10 +49,10 @@ std::set<const void *> &oberts() {
 struct FitxerText {
   int fd = -1;
   FILE *flux = nullptr;
-  off64_t posicio_fd = 0;  // where the descriptor is
-  std::string llegit;      // stored bytes read ahead, from posicio_fd - size
-  std::size_t lliurat = 0; // how many of them were handed out
-  std::string pendent;     // stored bytes (CR LF already) not yet written
+  off64_t posicio_fd = 0;   // where the descriptor is
+  std::string llegit;       // stored bytes read ahead, from posicio_fd - size
+  std::size_t lliurat = 0;  // how many of them were handed out
+  std::string pendent;      // stored bytes (CR LF already) not yet written
 
   // The stored position of the next byte read or written.
   off64_t posicio() const {
@@ -122,7 +122,8 @@ ssize_t llegeix_text(void *galeta, char *desti, std::size_t mida) {
     if (f->lliurat == f->llegit.size() && (fi || !f->omple(error))) break;
     char c = f->llegit[f->lliurat];
     if (c == '\r') {
-      if (f->lliurat + 1 == f->llegit.size() && !fi && !f->omple(error)) fi = true;  // a CR at a block's end: look ahead
+      if (f->lliurat + 1 == f->llegit.size() && !fi && !f->omple(error))
+        fi = true;  // a CR at a block's end: look ahead
       if (f->lliurat + 1 < f->llegit.size() && f->llegit[f->lliurat + 1] == '\n') {
         desti[n++] = '\n';
         f->lliurat += 2;
@@ -245,7 +246,8 @@ bool envia_a_cua(const std::string &ordre, const std::string &dades) {
     _exit(127);
   }
   close(canal[0]);
-  struct sigaction ignora {}, previa {};
+  struct sigaction ignora {
+  }, previa {};
   ignora.sa_handler = SIG_IGN;
   sigaction(SIGPIPE, &ignora, &previa);
   bool escrit = escriu_tot(canal[1], dades.data(), dades.size());
@@ -274,8 +276,8 @@ FILE *obre_impressora(bool text) {
     errno = ENOENT;
     return nullptr;
   }
-  auto *p = new Impressora{ordre, text, {}};
-  cookie_io_functions_t funcions{nullptr, escriu_impressora, nullptr, tanca_impressora};
+  auto *p = new Impressora {ordre, text, {}};
+  cookie_io_functions_t funcions {nullptr, escriu_impressora, nullptr, tanca_impressora};
   FILE *f = fopencookie(p, "w", funcions);
   if (f)
     oberts().insert(p);
@@ -330,7 +332,7 @@ FILE *fopen(const char *nom, const char *mode) {
   auto *f = new FitxerText;
   f->fd = fd;
   if (base == 'a') f->posicio_fd = lseek64(fd, 0, SEEK_END);
-  cookie_io_functions_t funcions{llegeix_text, escriu_text, situa_text, tanca_text};
+  cookie_io_functions_t funcions {llegeix_text, escriu_text, situa_text, tanca_text};
   FILE *flux = fopencookie(f, net.c_str(), funcions);
   if (!flux) {
     int error = errno;

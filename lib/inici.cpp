@@ -45,8 +45,8 @@ void obre_estandards_tancats() {
 
 void inicia() {
   obre_estandards_tancats();
-  cookie_io_functions_t entrada{llegeix_consola, nullptr, nullptr, nullptr};
-  cookie_io_functions_t sortida{nullptr, escriu_consola, nullptr, nullptr};
+  cookie_io_functions_t entrada {llegeix_consola, nullptr, nullptr, nullptr};
+  cookie_io_functions_t sortida {nullptr, escriu_consola, nullptr, nullptr};
   FILE *nova_entrada = fopencookie(nullptr, "r", entrada);
   FILE *nova_sortida = fopencookie(nullptr, "w", sortida);
   if (!nova_entrada || !nova_sortida) return;

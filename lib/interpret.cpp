@@ -5,10 +5,10 @@
 
 #include <cerrno>
 #include <chrono>
-#include <thread>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "intern.h"
 #include "plataforma.h"
@@ -97,7 +97,7 @@ int system(const char *ordre) {
 void _sleep(unsigned long ms) {
   aten_represa();
   buida_sortida();
-  timespec resta{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+  timespec resta {static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
   while (nanosleep(&resta, &resta) != 0 && errno == EINTR) aten_represa();
 }
 
@@ -141,9 +141,10 @@ void plataforma::avis_pantalla_completa() {
   mida_terminal(files, columnes);
   if (!entrada_es_terminal() || !sortida_es_terminal() || files == 0 || columnes == 0) return;
   if (files >= 25 && columnes >= 80) return;
-  std::printf("El terminal te %d columnes i %d files, i aquest programa en necessita 80 i 25.\n"
-              "Amplieu la finestra i premeu qualsevol tecla per continuar . . . ",
-              columnes, files);
+  std::printf(
+      "El terminal te %d columnes i %d files, i aquest programa en necessita 80 i 25.\n"
+      "Amplieu la finestra i premeu qualsevol tecla per continuar . . . ",
+      columnes, files);
   espera_tecla();
   esborra_pantalla();
 }

@@ -107,8 +107,7 @@ bool desa_enter(Tipus tipus, bool negatiu, std::uint64_t magnitud, void *desti) 
       if ((negatiu && magnitud != 0) || magnitud > UINT_MAX) return false;
       if (desti) *static_cast<unsigned *>(desti) = static_cast<unsigned>(magnitud);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -25,15 +25,24 @@ enum class Tipus : char { enter, enter_curt, enter_llarg, enter_molt_llarg, natu
 
 template <class T>
 consteval Tipus tipus_de() {
-  if constexpr (std::is_same_v<T, int>) return Tipus::enter;
-  else if constexpr (std::is_same_v<T, short>) return Tipus::enter_curt;
-  else if constexpr (std::is_same_v<T, long>) return Tipus::enter_llarg;
-  else if constexpr (std::is_same_v<T, long long>) return Tipus::enter_molt_llarg;
-  else if constexpr (std::is_same_v<T, unsigned>) return Tipus::natural;
-  else if constexpr (std::is_same_v<T, float>) return Tipus::real;
-  else if constexpr (std::is_same_v<T, double>) return Tipus::doble;
-  else if constexpr (std::is_same_v<T, char>) return Tipus::text;
-  else return Tipus::cap;
+  if constexpr (std::is_same_v<T, int>)
+    return Tipus::enter;
+  else if constexpr (std::is_same_v<T, short>)
+    return Tipus::enter_curt;
+  else if constexpr (std::is_same_v<T, long>)
+    return Tipus::enter_llarg;
+  else if constexpr (std::is_same_v<T, long long>)
+    return Tipus::enter_molt_llarg;
+  else if constexpr (std::is_same_v<T, unsigned>)
+    return Tipus::natural;
+  else if constexpr (std::is_same_v<T, float>)
+    return Tipus::real;
+  else if constexpr (std::is_same_v<T, double>)
+    return Tipus::doble;
+  else if constexpr (std::is_same_v<T, char>)
+    return Tipus::text;
+  else
+    return Tipus::cap;
 }
 
 namespace detall {
@@ -54,20 +63,30 @@ constexpr const char *conversio(const char *p, Tipus &tipus, bool &suprimida) {
   if (c == '\0') throw "format acabat a mitja conversio";
   p++;
   switch (c) {
-    case 'd': case 'i': case 'o': case 'x': case 'X':
-      tipus = llarg == 0 ? Tipus::enter : llarg == -1 ? Tipus::enter_curt : llarg == 1 ? Tipus::enter_llarg
-              : llarg == 2 ? Tipus::enter_molt_llarg : throw "mida d'enter no admesa";
+    case 'd':
+    case 'i':
+    case 'o':
+    case 'x':
+    case 'X':
+      tipus = llarg == 0    ? Tipus::enter
+              : llarg == -1 ? Tipus::enter_curt
+              : llarg == 1  ? Tipus::enter_llarg
+              : llarg == 2  ? Tipus::enter_molt_llarg
+                            : throw "mida d'enter no admesa";
       break;
     case 'u':
       if (llarg != 0) throw "mida de natural no admesa";
       tipus = Tipus::natural;
       break;
-    case 'f': case 'e': case 'g': case 'a': case 'E': case 'G': case 'A':
-      tipus = llarg == 0 ? Tipus::real : llarg == 1 ? Tipus::doble : throw "mida de real no admesa";
-      break;
-    case 's': case 'c':
-      tipus = Tipus::text;
-      break;
+    case 'f':
+    case 'e':
+    case 'g':
+    case 'a':
+    case 'E':
+    case 'G':
+    case 'A': tipus = llarg == 0 ? Tipus::real : llarg == 1 ? Tipus::doble : throw "mida de real no admesa"; break;
+    case 's':
+    case 'c': tipus = Tipus::text; break;
     case '[':
       tipus = Tipus::text;
       if (*p == '^') p++;
@@ -80,8 +99,7 @@ constexpr const char *conversio(const char *p, Tipus &tipus, bool &suprimida) {
       tipus = Tipus::cap;
       suprimida = true;
       break;
-    default:
-      throw "conversio no admesa";
+    default: throw "conversio no admesa";
   }
   return p;
 }
@@ -153,21 +171,26 @@ bool pregunta_fins(const char *text, Accepta accepta, const char *avis, Resta re
 // match. False when input ended first.
 template <class... T>
 bool pregunta(const char *text, std::type_identity_t<Format<T...>> format, T *...valors) {
-  return pregunta_fins(text, [] { return true; }, nullptr, Resta::queda, format, valors...);
+  return pregunta_fins(
+      text, [] { return true; }, nullptr, Resta::queda, format, valors...);
 }
 
 template <class T>
 consteval const char *format_de() {
-  if constexpr (std::is_same_v<T, int>) return "%d";
-  else if constexpr (std::is_same_v<T, float>) return "%f";
-  else return "%lf";
+  if constexpr (std::is_same_v<T, int>)
+    return "%d";
+  else if constexpr (std::is_same_v<T, float>)
+    return "%f";
+  else
+    return "%lf";
 }
 
 // Asks for one number until accepta(valor) holds. False at end of input.
 template <class T, class Accepta>
-  requires std::is_invocable_r_v<bool, Accepta, T>
+requires std::is_invocable_r_v<bool, Accepta, T>
 bool demana(const char *text, T &valor, Accepta accepta, const char *avis = nullptr, Resta resta = Resta::queda) {
-  return pregunta_fins(text, [&] { return static_cast<bool>(accepta(valor)); }, avis, resta, format_de<T>(), &valor);
+  return pregunta_fins(
+      text, [&] { return static_cast<bool>(accepta(valor)); }, avis, resta, format_de<T>(), &valor);
 }
 
 // Asks for one number until minim <= valor <= maxim (a NaN is never
@@ -175,7 +198,8 @@ bool demana(const char *text, T &valor, Accepta accepta, const char *avis = null
 template <class T>
 bool demana(const char *text, T &valor, std::type_identity_t<T> minim, std::type_identity_t<T> maxim,
             const char *avis = nullptr, Resta resta = Resta::queda) {
-  return demana(text, valor, [=](T v) { return v >= minim && v <= maxim; }, avis, resta);
+  return demana(
+      text, valor, [=](T v) { return v >= minim && v <= maxim; }, avis, resta);
 }
 
 // Reads the rest of the current line into linia, without its line feed.

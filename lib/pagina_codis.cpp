@@ -14,6 +14,7 @@ namespace plataforma::intern {
 namespace {
 
 // The characters of bytes 128 to 255, from the code page's chart.
+// clang-format off
 constexpr char16_t alts[128] = {
     u'Ç', u'ü', u'é', u'â', u'ä', u'à', u'å', u'ç', u'ê', u'ë', u'è', u'ï', u'î', u'ì', u'Ä', u'Å',
     u'É', u'æ', u'Æ', u'ô', u'ö', u'ò', u'û', u'ù', u'ÿ', u'Ö', u'Ü', u'ø', u'£', u'Ø', u'×', u'ƒ',
@@ -24,13 +25,16 @@ constexpr char16_t alts[128] = {
     u'Ó', u'ß', u'Ô', u'Ò', u'õ', u'Õ', u'µ', u'þ', u'Þ', u'Ú', u'Û', u'Ù', u'ý', u'Ý', u'¯', u'´',
     u'\u00AD', u'±', u'‗', u'¾', u'¶', u'§', u'÷', u'¸', u'°', u'¨', u'·', u'¹', u'³', u'²', u'■', u'\u00A0',
 };
+// clang-format on
 
 // The glyphs the console showed for the control bytes 0 to 31 (a NUL shows
 // as a blank); 127 is the house.
+// clang-format off
 constexpr char16_t controls[32] = {
     u' ', u'☺', u'☻', u'♥', u'♦', u'♣', u'♠', u'•', u'◘', u'○', u'◙', u'♂', u'♀', u'♪', u'♫', u'☼',
     u'►', u'◄', u'↕', u'‼', u'¶', u'§', u'▬', u'↨', u'↑', u'↓', u'→', u'←', u'∟', u'↔', u'▲', u'▼',
 };
+// clang-format on
 constexpr char16_t casa = u'⌂';
 
 // Each byte's UTF-8 form, built once: at most three bytes and a length.
@@ -41,8 +45,7 @@ struct Forma {
 
 constexpr Forma codifica(char16_t c) {
   if (c < 0x80) return {{static_cast<char>(c), 0, 0}, 1};
-  if (c < 0x800)
-    return {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0}, 2};
+  if (c < 0x800) return {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0}, 2};
   return {{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
            static_cast<char>(0x80 | (c & 0x3F))},
           3};
@@ -50,10 +53,12 @@ constexpr Forma codifica(char16_t c) {
 
 struct Taula {
   Forma forma[256];
-  constexpr Taula() : forma{} {
+  constexpr Taula() : forma {} {
     for (int b = 0; b < 256; b++)
-      forma[b] = b < 32 ? codifica(controls[b]) : b == 127 ? codifica(casa) : b < 128 ? codifica(static_cast<char16_t>(b))
-                                                                                      : codifica(alts[b - 128]);
+      forma[b] = b < 32     ? codifica(controls[b])
+                 : b == 127 ? codifica(casa)
+                 : b < 128  ? codifica(static_cast<char16_t>(b))
+                            : codifica(alts[b - 128]);
   }
 };
 constexpr Taula taula;
@@ -88,7 +93,11 @@ int byte_de(char32_t caracter) {
 }
 
 int llargada_utf8(unsigned char primer) {
-  return primer < 0x80 ? 1 : (primer & 0xE0) == 0xC0 ? 2 : (primer & 0xF0) == 0xE0 ? 3 : (primer & 0xF8) == 0xF0 ? 4 : 0;
+  return primer < 0x80             ? 1
+         : (primer & 0xE0) == 0xC0 ? 2
+         : (primer & 0xF0) == 0xE0 ? 3
+         : (primer & 0xF8) == 0xF0 ? 4
+                                   : 0;
 }
 
 char32_t descodifica_utf8(const unsigned char *s, int n) {

@@ -73,10 +73,15 @@ void segueix_text(unsigned char b) {
       s.ajornat = false;
       if (s.fila < files_reals() - 1) s.fila++;
       return;
-    case '\r': s.columna = 0; s.ajornat = false; return;
+    case '\r':
+      s.columna = 0;
+      s.ajornat = false;
+      return;
     case '\b':
-      if (s.ajornat) s.ajornat = false;
-      else if (s.columna > 0) s.columna--;
+      if (s.ajornat)
+        s.ajornat = false;
+      else if (s.columna > 0)
+        s.columna--;
       return;
     case '\t':
       if (!s.ajornat) s.columna = std::min(columnes_reals() - 1, (s.columna / 8 + 1) * 8);
@@ -88,8 +93,10 @@ void segueix_text(unsigned char b) {
         s.columna = 0;
         if (s.fila < files_reals() - 1) s.fila++;
       }
-      if (s.columna == columnes_reals() - 1) s.ajornat = true;
-      else s.columna++;
+      if (s.columna == columnes_reals() - 1)
+        s.ajornat = true;
+      else
+        s.columna++;
   }
 }
 
@@ -101,7 +108,7 @@ bool es_control(unsigned char b) {
 
 void tracta_especial(Especial e, std::string &sortida) {
   if (e == Especial::inici_quadre) {
-    seguiment = Seguiment{};
+    seguiment = Seguiment {};
     seguiment.dins_quadre = true;
   } else if (e == Especial::fi_quadre) {
     // Erase the rest of the screen after the frame; a deferred wrap stands
@@ -153,8 +160,7 @@ bool quadre_obert = false;
 void escriu_propi(const char *dades, std::size_t mida, Especial especial) {
   if (especial == Especial::inici_quadre) quadre_obert = true;
   unsigned long long inici = lliurats + __fpending(stdout);
-  if (especial == Especial::cap && !trams.empty() && trams.back().fi == inici &&
-      trams.back().especial == Especial::cap)
+  if (especial == Especial::cap && !trams.empty() && trams.back().fi == inici && trams.back().especial == Especial::cap)
     trams.back().fi += mida;
   else
     trams.push_back({inici, inici + mida, especial});

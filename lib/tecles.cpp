@@ -152,9 +152,10 @@ void DescodificadorTecles::tradueix_sequencia() {
     case 'D': estesa(tecla::prefix_estesa, tecla::esquerra); return;
     case 'H': estesa(tecla::prefix_estesa, tecla::inici); return;
     case 'F': estesa(tecla::prefix_estesa, tecla::fi); return;
-    case 'P': case 'Q': case 'R': case 'S':
-      estesa(tecla::prefix_funcio, tecla::f1 + (final - 'P'));
-      return;
+    case 'P':
+    case 'Q':
+    case 'R':
+    case 'S': estesa(tecla::prefix_funcio, tecla::f1 + (final - 'P')); return;
     case 'Z':
       if (sequencia_[1] == '[') {
         estesa(tecla::prefix_funcio, tecla::maj_tab);
@@ -173,18 +174,24 @@ void DescodificadorTecles::tradueix_sequencia() {
   for (std::size_t i = 2; i < sequencia_.size() && sequencia_[i] >= '0' && sequencia_[i] <= '9'; i++)
     n = n * 10 + (sequencia_[i] - '0');
   switch (n) {
-    case 1: case 7: estesa(tecla::prefix_estesa, tecla::inici); return;
-    case 4: case 8: estesa(tecla::prefix_estesa, tecla::fi); return;
+    case 1:
+    case 7: estesa(tecla::prefix_estesa, tecla::inici); return;
+    case 4:
+    case 8: estesa(tecla::prefix_estesa, tecla::fi); return;
     case 2: estesa(tecla::prefix_estesa, tecla::insereix); return;
     case 3: estesa(tecla::prefix_estesa, tecla::suprimeix); return;
     case 5: estesa(tecla::prefix_estesa, tecla::re_pag); return;
     case 6: estesa(tecla::prefix_estesa, tecla::av_pag); return;
-    case 11: case 12: case 13: case 14: case 15:
-      estesa(tecla::prefix_funcio, tecla::f1 + (n - 11));
-      return;
-    case 17: case 18: case 19: case 20: case 21:
-      estesa(tecla::prefix_funcio, tecla::f1 + 5 + (n - 17));
-      return;
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15: estesa(tecla::prefix_funcio, tecla::f1 + (n - 11)); return;
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+    case 21: estesa(tecla::prefix_funcio, tecla::f1 + 5 + (n - 17)); return;
     case 23: estesa(tecla::prefix_estesa, tecla::f11); return;
     case 24: estesa(tecla::prefix_estesa, tecla::f12); return;
     default: codis_.push_back(tecla::sense_codi); return;

@@ -11,8 +11,8 @@ namespace plataforma {
 
 // Key codes, as the original console gave them.
 namespace tecla {
-constexpr int prefix_estesa = 224;   // arrows, Home, End, PgUp, PgDn, Ins, Del
-constexpr int prefix_funcio = 0;     // F1 to F10
+constexpr int prefix_estesa = 224;  // arrows, Home, End, PgUp, PgDn, Ins, Del
+constexpr int prefix_funcio = 0;    // F1 to F10
 constexpr int amunt = 72, esquerra = 75, dreta = 77, avall = 80;
 constexpr int inici = 71, fi = 79, re_pag = 73, av_pag = 81, insereix = 82, suprimeix = 83;
 constexpr int f1 = 59;               // F1..F10 are 59..68
@@ -54,10 +54,10 @@ class DescodificadorTecles {
   void tradueix_sequencia();
   void estesa(int prefix, int codi);
 
-  std::string sequencia_;  // bytes of an unfinished Esc sequence, Esc included
-  std::string utf8_;       // the bytes so far of a UTF-8 character
+  std::string sequencia_;      // bytes of an unfinished Esc sequence, Esc included
+  std::string utf8_;           // the bytes so far of a UTF-8 character
   std::size_t utf8_mida_ = 0;  // how many bytes that character has
-  bool descarta_ = false;  // inside an overlong sequence: dropped up to its final byte
+  bool descarta_ = false;      // inside an overlong sequence: dropped up to its final byte
   int esperat_ms_ = 0;
   std::deque<int> codis_;
   int (*tradueix_)(char32_t) = nullptr;

@@ -64,8 +64,8 @@ void entra_mode_cru() {
 void mida_terminal(int &files, int &columnes) {
   static int f = -1, c = -1;
   if (f < 0) {
-    winsize w{};
-    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize{};
+    winsize w {};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize {};
     f = w.ws_row;
     c = w.ws_col;
   }

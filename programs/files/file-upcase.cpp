@@ -77,14 +77,14 @@ int main(int argc, char *argv[]) {
       linia(byte, {analitzant, sizeof analitzant});
       if (bloc[i] >= 'a' && bloc[i] <= 'z') {
         const char nou = static_cast<char>(bloc[i] - diferencia);
-        const char canviem[] = {'C', 'a', 'n', 'v', 'i', 'e', 'm', ' ', '\'', c, '\'', ' ', 'p', 'e', 'r', ' ', '\'', nou, '\''};
+        const char canviem[] = {'C',  'a', 'n', 'v', 'i', 'e', 'm',  ' ', '\'', c,
+                                '\'', ' ', 'p', 'e', 'r', ' ', '\'', nou, '\''};
         linia(byte, {canviem, sizeof canviem});
         bloc[i] = static_cast<unsigned char>(nou);
         canviat = true;
       }
     }
-    if (canviat)
-      escrit = fseeko(arxiu, posicio, SEEK_SET) == 0 && std::fwrite(bloc, 1, llegits, arxiu) == llegits;
+    if (canviat) escrit = fseeko(arxiu, posicio, SEEK_SET) == 0 && std::fwrite(bloc, 1, llegits, arxiu) == llegits;
     posicio += static_cast<off_t>(llegits);
     // The next read starts where this block ends (a seek also separates a
     // write from the read after it).

@@ -18,6 +18,9 @@ int main() {
   int x1, x2, max, min;
   if (!lectura::pregunta("\nEscriu dos nombres, separats per espai: ", "%d %d", &x1, &x2)) return 0;
   maxmin(x1, x2, &max, &min);
-  std::printf("El m\xE0" "xim es: %d, i el minim es: %d\n", max, min);
+  std::printf(
+      "El m\xE0"
+      "xim es: %d, i el minim es: %d\n",
+      max, min);
   plataforma::system("pause >NUL");
 }

@@ -7,11 +7,11 @@
 
 int main() {
   int d1, m1, y1, d2, m2, y2;
-  if (!lectura::pregunta("\n\nIntrodueix una data de naixement en format dd/mm/aa (ex: 03/01/1994): ", "%d/%d/%d",
-                         &d1, &m1, &y1))
+  if (!lectura::pregunta("\n\nIntrodueix una data de naixement en format dd/mm/aa (ex: 03/01/1994): ", "%d/%d/%d", &d1,
+                         &m1, &y1))
     return 0;
-  if (!lectura::pregunta("\n\nIntrodueix una data actual en format dd/mm/aa (ex: 08/03/2006): ", "%d/%d/%d", &d2,
-                         &m2, &y2))
+  if (!lectura::pregunta("\n\nIntrodueix una data actual en format dd/mm/aa (ex: 08/03/2006): ", "%d/%d/%d", &d2, &m2,
+                         &y2))
     return 0;
   std::printf("\n\nEs ");
   // Only the years decide "impossible". The year of the 18th birthday is

@@ -19,8 +19,8 @@ int main() {
     switch (opcio) {
       case '1': {
         float costat1, costat2;
-        if (!lectura::pregunta("\n\nIntrodueix els dos costats del rectangle (separats per espai): ", "%f %f",
-                               &costat1, &costat2))
+        if (!lectura::pregunta("\n\nIntrodueix els dos costats del rectangle (separats per espai): ", "%f %f", &costat1,
+                               &costat2))
           return 0;
         area = costat1 * costat2;
         break;
@@ -39,11 +39,8 @@ int main() {
         area = static_cast<float>(std::pow(radi, 2.0) * 3.141592653589793);
         break;
       }
-      case '4':
-        return 0;
-      default:
-        plataforma::system("cls");
-        continue;
+      case '4': return 0;
+      default: plataforma::system("cls"); continue;
     }
     std::printf("...l'area es: %.2f", area);
     plataforma::system("pause >nul");

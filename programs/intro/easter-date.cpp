@@ -4,7 +4,7 @@
 #include "lectura.h"
 #include "plataforma.h"
 
-constexpr int primer_any_gregoria = 1583;  // the first whole year of the Gregorian calendar
+constexpr int primer_any_gregoria = 1583;             // the first whole year of the Gregorian calendar
 constexpr char ce_trencada = static_cast<char>(135);  // the console code page's c with cedilla
 
 int main() {

@@ -100,9 +100,7 @@ int main() {
     char dada[mida_cerca];
     int num;
     switch (opcio) {
-      case 1:
-        entra_contacte();
-        break;
+      case 1: entra_contacte(); break;
       case 2:
         if (mostra_agenda(0) != 0)
           std::printf("\nFica el numero del contacte a esborrar: ");
@@ -115,9 +113,7 @@ int main() {
           pausa();
         }
         break;
-      case 3:
-        mostra_agenda(1);
-        break;
+      case 3: mostra_agenda(1); break;
       case 4:
       case 5:
       case 6:
@@ -127,23 +123,12 @@ int main() {
         if (!lectura::llegeix_linia(dada, sizeof dada)) surt();
         cerca(dada, opcio - 4);
         break;
-      case 7:
-        ordena_alfabeticament();
-        break;
-      case 8:
-        carrega_dades(1);
-        break;
-      case 9:
-        guarda_dades();
-        break;
-      case 10:
-        genera_informe();
-        break;
-      case 0:
-        break;
-      default:
-        std::printf("Opcio incorrecta");
-        pausa();
+      case 7: ordena_alfabeticament(); break;
+      case 8: carrega_dades(1); break;
+      case 9: guarda_dades(); break;
+      case 10: genera_informe(); break;
+      case 0: break;
+      default: std::printf("Opcio incorrecta"); pausa();
     }
   } while (opcio != 0);
   surt();
@@ -225,8 +210,7 @@ void ordena_alfabeticament() {
 }
 
 char *junta_nom(contacte persona, char *resultat) {
-  std::snprintf(resultat, mida_clau, "%s %s %s %s", persona.cognom1, persona.cognom2, persona.nom,
-                persona.telefon);
+  std::snprintf(resultat, mida_clau, "%s %s %s %s", persona.cognom1, persona.cognom2, persona.nom, persona.telefon);
   return resultat;
 }
 
@@ -246,7 +230,8 @@ void mostra_capsalera() { std::printf(format_capsalera, "Nom", "Primer cognom", 
 
 char *minuscules(const char *frase, char *minus) {
   std::size_t i = 0;
-  for (; frase[i]; i++) minus[i] = frase[i] >= 'A' && frase[i] <= 'Z' ? static_cast<char>(frase[i] - 'A' + 'a') : frase[i];
+  for (; frase[i]; i++)
+    minus[i] = frase[i] >= 'A' && frase[i] <= 'Z' ? static_cast<char>(frase[i] - 'A' + 'a') : frase[i];
   minus[i] = '\0';
   return minus;
 }
@@ -326,7 +311,8 @@ bool escriu_informe(std::FILE *f) {
   bool be = std::fprintf(f, format_capsalera + 1, "Nom", "Primer cognom", "Segon cognom", "Telefon") >= 0;
   for (int i = 0; i < dim; i++)
     be = std::fprintf(f, format_fila, agenda[i].numero, agenda[i].nom, agenda[i].cognom1, agenda[i].cognom2,
-                      agenda[i].telefon) >= 0 && be;
+                      agenda[i].telefon) >= 0 &&
+         be;
   return std::fflush(f) == 0 && be;
 }
 
@@ -359,8 +345,7 @@ void genera_informe() {
   char resposta;
   int llegit = std::scanf("%c", &resposta);
   bool imprimit = true;
-  if (llegit == 1 && std::toupper(static_cast<unsigned char>(resposta)) == 'S')
-    imprimit = escriu_informe(impressora);
+  if (llegit == 1 && std::toupper(static_cast<unsigned char>(resposta)) == 'S') imprimit = escriu_informe(impressora);
   if (std::fclose(impressora) != 0 || !imprimit) error_impressora(errno ? errno : EIO);
   if (llegit != 1) surt();
 }

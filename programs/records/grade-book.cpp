@@ -129,13 +129,9 @@ int main() {
           std::printf("%d %d %g\n", notes[i].no_exp, notes[i].assignatura, static_cast<double>(notes[i].nota));
         pausa();
         break;
-      case '0':
-        surt();
-      case '\n':
-        break;
-      default:
-        std::printf("\n\tOpcio incorrecta!");
-        pausa();
+      case '0': surt();
+      case '\n': break;
+      default: std::printf("\n\tOpcio incorrecta!"); pausa();
     }
   }
 }
@@ -156,8 +152,8 @@ int introduir_alumnes(int n_assignatures) {
     persona &alumne = personal[x];
     std::printf("\tAlumne #%d: \n", x);
     int no_exp;
-    if (!lectura::demana("\t\tNumero d'expedient: ", no_exp, [](int n) { return n >= 0; }, nullptr,
-                         lectura::Resta::descarta))
+    if (!lectura::demana(
+            "\t\tNumero d'expedient: ", no_exp, [](int n) { return n >= 0; }, nullptr, lectura::Resta::descarta))
       surt();
     alumne.no_exp = no_exp;
     demana_linia("\t\tNom: ", alumne.nom, sizeof alumne.nom, false);

@@ -58,9 +58,7 @@ int main() {
     std::printf("\t\tFica una opcio: ");
     int opcio = llegeix_opcio();
     switch (opcio) {
-      case 1:
-        introduir(ventes, &v, &p, &dades_introduides);
-        break;
+      case 1: introduir(ventes, &v, &p, &dades_introduides); break;
       case 2:
       case 3:
         if (!dades_introduides) {
@@ -72,10 +70,8 @@ int main() {
           producte_ventes(ventes, v, p);
         }
         break;
-      case 4:
-        surt();
-      default:
-        opcio_incorrecta();
+      case 4: surt();
+      default: opcio_incorrecta();
     }
   }
 }
@@ -87,8 +83,8 @@ void entrada_manual(int ventes[max_venedors][max_productes], int *v, int *p) {
     for (int y = 0; y < *p; y++) {
       char text[80];
       std::snprintf(text, sizeof text, "\n\t\tFica les unitats del producte %d per al venedor %d: ", y, x);
-      if (!lectura::demana(text, ventes[x][y], [](int unitats) { return unitats >= 0; },
-                           "\t\tHa de ser 0 o superior!\n"))
+      if (!lectura::demana(
+              text, ventes[x][y], [](int unitats) { return unitats >= 0; }, "\t\tHa de ser 0 o superior!\n"))
         surt();
     }
   }
@@ -128,10 +124,8 @@ void introduir(int ventes[max_venedors][max_productes], int *v, int *p, int *dad
         std::printf("\n\t\tDades introduides satisfactoriament!\n\t\tTotal: %d venedors i %d productes.", *v, *p);
         pausa();
         break;
-      case 3:
-        return;
-      default:
-        opcio_incorrecta();
+      case 3: return;
+      default: opcio_incorrecta();
     }
   }
 }

@@ -26,21 +26,33 @@ int main() {
       default: x--, y++; break;
     }
     if (d == 0) {
-      if (x >= ample && y <= 1) d = 3;
-      else if (x >= ample) d = 1;
-      else if (y <= 1) d = 2;
+      if (x >= ample && y <= 1)
+        d = 3;
+      else if (x >= ample)
+        d = 1;
+      else if (y <= 1)
+        d = 2;
     } else if (d == 1) {
-      if (x <= 1 && y <= 1) d = 2;
-      else if (x <= 1) d = 0;
-      else if (y <= 1) d = 3;
+      if (x <= 1 && y <= 1)
+        d = 2;
+      else if (x <= 1)
+        d = 0;
+      else if (y <= 1)
+        d = 3;
     } else if (d == 2) {
-      if (x >= ample && y >= alt) d = 1;
-      else if (x >= ample) d = 3;
-      else if (y >= alt) d = 0;
+      if (x >= ample && y >= alt)
+        d = 1;
+      else if (x >= ample)
+        d = 3;
+      else if (y >= alt)
+        d = 0;
     } else {
-      if (x <= 1 && y >= alt) d = 0;
-      else if (x <= 1) d = 2;
-      else if (y >= alt) d = 1;
+      if (x <= 1 && y >= alt)
+        d = 0;
+      else if (x <= 1)
+        d = 2;
+      else if (y >= alt)
+        d = 1;
     }
     conio::gotoxy(x, y);
     bola = bola == 'O' ? 'o' : 'O';

@@ -46,11 +46,15 @@ void mou_pilota() {
     pilota_treta = 0;
   }
   if (pilota_x == tope_x) {
-    if (pilota_direccio == 1) pilota_direccio = 0;
-    else if (pilota_direccio == 3) pilota_direccio = 2;
+    if (pilota_direccio == 1)
+      pilota_direccio = 0;
+    else if (pilota_direccio == 3)
+      pilota_direccio = 2;
   } else if (pilota_x == 0) {
-    if (pilota_direccio == 0) pilota_direccio = 1;
-    else if (pilota_direccio == 2) pilota_direccio = 3;
+    if (pilota_direccio == 0)
+      pilota_direccio = 1;
+    else if (pilota_direccio == 2)
+      pilota_direccio = 3;
   }
   if (pilota_treta) {
     pilota_x += pilota_direccio == 1 || pilota_direccio == 3 ? 1 : -1;
@@ -71,8 +75,10 @@ void mou_ordinador() {
   }
   int ben_apuntada = ordinador_x <= pilota_x && pilota_x <= ordinador_x + paletes_ample ? 1 : 0;
   int mig = ordinador_x + paletes_ample / 2;
-  if (mig < pilota_x) ordinador_x += ben_apuntada ? 1 : ordinador_moviment_horizontal;
-  else if (mig > pilota_x) ordinador_x -= ben_apuntada ? 1 : ordinador_moviment_horizontal;
+  if (mig < pilota_x)
+    ordinador_x += ben_apuntada ? 1 : ordinador_moviment_horizontal;
+  else if (mig > pilota_x)
+    ordinador_x -= ben_apuntada ? 1 : ordinador_moviment_horizontal;
   if (ordinador_x < 0) ordinador_x = 0;
   if (ordinador_x + paletes_ample > tope_x) ordinador_x = tope_x - paletes_ample;
 }
@@ -80,9 +86,12 @@ void mou_ordinador() {
 void representa_paletes() {
   plataforma::nou_quadre(40);
   std::printf("Marcador: %d - %d ", gols_ordinador, gols_usuari);
-  if (gols_ordinador > gols_usuari) std::printf("(guanya ordinador)");
-  else if (gols_usuari > gols_ordinador) std::printf("(guanya usuari)");
-  else std::printf("(taules)");
+  if (gols_ordinador > gols_usuari)
+    std::printf("(guanya ordinador)");
+  else if (gols_usuari > gols_ordinador)
+    std::printf("(guanya usuari)");
+  else
+    std::printf("(taules)");
   std::printf(pilota_treta == 1 ? " - Pilota treta" : " - Pilota no treta");
   std::printf(" (%d, %d)\n\n", pilota_x, pilota_y);
   if (pilota_treta == 0) {
@@ -103,8 +112,10 @@ void representa_paletes() {
   } else {
     std::printf("\n");
   }
-  if (pilota_treta == 1) mou_pilota();
-  else salts(19);
+  if (pilota_treta == 1)
+    mou_pilota();
+  else
+    salts(19);
   if (pilota_treta == 0 && li_toca_a == 1) {
     blancs(usuari_x + paletes_ample / 2);
     std::printf("*");

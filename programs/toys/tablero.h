@@ -45,8 +45,7 @@ inline void crear_tablero(int (*tablero)[10], int f, int c, int minas) {
 }
 
 inline int sumar_adyacentes(int (*tablero)[10], int f, int c, int fila_celda, int columna_celda) {
-  if (!tablero_valido(f, c) || fila_celda < 0 || fila_celda >= f || columna_celda < 0 || columna_celda >= c)
-    return 0;
+  if (!tablero_valido(f, c) || fila_celda < 0 || fila_celda >= f || columna_celda < 0 || columna_celda >= c) return 0;
   int suma = 0;
   for (int i = fila_celda - 1; i <= fila_celda + 1; i++)
     for (int j = columna_celda - 1; j <= columna_celda + 1; j++)
@@ -64,8 +63,7 @@ inline void crear_tablero_adyacentes(int (*tablero)[10], int (*tablero_adyacente
 // one right or both, coded as row * c + column. -1 for a cell outside.
 inline int celda_adyacente_aleatoria(int (*tablero)[10], int f, int c, int fila_celda, int columna_celda) {
   (void)tablero;
-  if (!tablero_valido(f, c) || fila_celda < 0 || fila_celda >= f || columna_celda < 0 || columna_celda >= c)
-    return -1;
+  if (!tablero_valido(f, c) || fila_celda < 0 || fila_celda >= f || columna_celda < 0 || columna_celda >= c) return -1;
   int fila, columna;
   do fila = fila_celda + plataforma::rand() % 2;
   while (fila < 0 || fila > f - 1);
@@ -78,8 +76,7 @@ inline int celda_adyacente_aleatoria(int (*tablero)[10], int f, int c, int fila_
 
 // Traces the path from the origin, one call per step; 1 when it reaches the
 // destination, 0 as soon as it cannot any more (it only goes down and right).
-inline int generar_camino(int (*tablero)[10], int f, int c, int f_origen, int c_origen, int f_destino,
-                          int c_destino) {
+inline int generar_camino(int (*tablero)[10], int f, int c, int f_origen, int c_origen, int f_destino, int c_destino) {
   if (!tablero_valido(f, c) || f_origen < 0 || f_origen >= f || c_origen < 0 || c_origen >= c || f_destino < 0 ||
       f_destino >= f || c_destino < 0 || c_destino >= c)
     return 0;

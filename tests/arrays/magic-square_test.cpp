@@ -114,18 +114,22 @@ std::string graella(int dim) {
 }
 
 TEST(MagicSquare, Dialogue) {
-  prova::comprova("magic-square", {
-      {.nom = "3", .entrada = "3\n", .sortida = p + "\n\n   6   1   8\n   7   5   3\n   2   9   4\n"},
-      {.nom = "9 is 36 columns wide", .entrada = "9\n", .sortida = p + graella(9)},
-      {.nom = "refusals", .entrada = "10\n2\n1\n-1\n4\n11\n0\n-2\n-7\n2147483647\n5\n",
-       .sortida = p + parell + gran + p + parell + petit + p + petit + p + petit + p + parell + p + gran + p + parell +
-                  petit + p + parell + petit + p + petit + p + gran + p + graella(5)},
-      {.nom = "a non-number is asked again silently", .entrada = "set\n\n  7  \n", .sortida = p + p + graella(7)},
-      {.nom = "a number too large for int is not a number", .entrada = "99999999999\n3\n",
-       .sortida = p + p + graella(3)},
-      {.nom = "end of input", .entrada = "", .sortida = p},
-      {.nom = "end of input after refusals", .entrada = "4\nx\n", .sortida = p + parell + p + p},
-  });
+  prova::comprova(
+      "magic-square",
+      {
+          {.nom = "3", .entrada = "3\n", .sortida = p + "\n\n   6   1   8\n   7   5   3\n   2   9   4\n"},
+          {.nom = "9 is 36 columns wide", .entrada = "9\n", .sortida = p + graella(9)},
+          {.nom = "refusals",
+           .entrada = "10\n2\n1\n-1\n4\n11\n0\n-2\n-7\n2147483647\n5\n",
+           .sortida = p + parell + gran + p + parell + petit + p + petit + p + petit + p + parell + p + gran + p +
+                      parell + petit + p + parell + petit + p + petit + p + gran + p + graella(5)},
+          {.nom = "a non-number is asked again silently", .entrada = "set\n\n  7  \n", .sortida = p + p + graella(7)},
+          {.nom = "a number too large for int is not a number",
+           .entrada = "99999999999\n3\n",
+           .sortida = p + p + graella(3)},
+          {.nom = "end of input", .entrada = "", .sortida = p},
+          {.nom = "end of input after refusals", .entrada = "4\nx\n", .sortida = p + parell + p + p},
+      });
   EXPECT_EQ(graella(9).find("\n", 2) - 2, 36u);
 }
 

@@ -24,8 +24,12 @@ using Ordenacio = void (*)(int *, int);
 // all equal, duplicates, negatives and the ends of int.
 std::vector<std::vector<int>> casos_ordenacio() {
   std::mt19937 gen(2024);
-  std::vector<std::vector<int>> casos = {{}, {7}, std::vector<int>(25, 4), {3, 1, 3, 2, 1, 3},
-                                         {-5, 0, -5, 9, -100, 2}, {INT_MAX, INT_MIN, 0, INT_MIN, INT_MAX, -1}};
+  std::vector<std::vector<int>> casos = {{},
+                                         {7},
+                                         std::vector<int>(25, 4),
+                                         {3, 1, 3, 2, 1, 3},
+                                         {-5, 0, -5, 9, -100, 2},
+                                         {INT_MAX, INT_MIN, 0, INT_MIN, INT_MAX, -1}};
   for (int i = 0; i < 50; i++) {
     std::vector<int> v(static_cast<std::size_t>(gen() % 26));
     for (int &x : v) x = static_cast<int>(gen() % 21) - 10;
@@ -38,8 +42,9 @@ std::vector<std::vector<int>> casos_ordenacio() {
 }
 
 TEST(Taules, AscendingSortsMatchStdSort) {
-  for (auto [nom, ordena] : {std::pair<const char *, Ordenacio>{"seleccio_directa", seleccio_directa},
-                             {"insercio_directa", insercio_directa}, {"metode_bombolla", metode_bombolla}})
+  for (auto [nom, ordena] : {std::pair<const char *, Ordenacio> {"seleccio_directa", seleccio_directa},
+                             {"insercio_directa", insercio_directa},
+                             {"metode_bombolla", metode_bombolla}})
     for (auto v : casos_ordenacio()) {
       auto esperat = v;
       std::sort(esperat.begin(), esperat.end());
@@ -50,7 +55,7 @@ TEST(Taules, AscendingSortsMatchStdSort) {
 
 TEST(Taules, DescendingSortsMatchStdSort) {
   for (auto [nom, ordena] :
-       {std::pair<const char *, Ordenacio>{"seleccio_directa_descendent", seleccio_directa_descendent},
+       {std::pair<const char *, Ordenacio> {"seleccio_directa_descendent", seleccio_directa_descendent},
         {"insercio_directa_descendent", insercio_directa_descendent},
         {"metode_bombolla_descendent", metode_bombolla_descendent}})
     for (auto v : casos_ordenacio()) {
@@ -106,11 +111,11 @@ TEST(Taules, BisectionFollowsItsPath) {
   std::vector<int> sondes;
   EXPECT_EQ(recerca_dicotomica(v.data(), 5, 7), 3);
   EXPECT_EQ(biseccio(v, 7, &sondes), 3);
-  EXPECT_EQ(sondes, (std::vector<int>{2, 3}));
+  EXPECT_EQ(sondes, (std::vector<int> {2, 3}));
   sondes.clear();
   EXPECT_EQ(recerca_dicotomica(v.data(), 5, 4), -1);
   EXPECT_EQ(biseccio(v, 4, &sondes), -1);
-  EXPECT_EQ(sondes, (std::vector<int>{2, 0, 1}));
+  EXPECT_EQ(sondes, (std::vector<int> {2, 0, 1}));
   std::vector<int> iguals(25, 6);
   EXPECT_EQ(recerca_dicotomica(iguals.data(), 25, 6), 12);
   EXPECT_EQ(recerca_dicotomica(iguals.data(), 0, 6), -1);
@@ -164,7 +169,7 @@ TEST(Taules, ShowsACommaList) {
 }
 
 TEST(Taules, FillsFromTheGeneratorSeededWithTheSecond) {
-  for (auto [min, max] : std::vector<std::pair<int, int>>{{0, 100}, {-5, 5}, {7, 7}, {-128, 126}, {0, 32767}}) {
+  for (auto [min, max] : std::vector<std::pair<int, int>> {{0, 100}, {-5, 5}, {7, 7}, {-128, 126}, {0, 32767}}) {
     for (int intent = 0;; intent++) {
       std::vector<int> v(500);
       std::time_t abans = std::time(nullptr);
@@ -194,7 +199,7 @@ TEST(Generador, TheOriginalSequence) {
   plataforma::srand(1);
   std::vector<int> primers;
   for (int i = 0; i < 10; i++) primers.push_back(plataforma::rand());
-  EXPECT_EQ(primers, (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}));
+  EXPECT_EQ(primers, (std::vector<int> {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}));
   // Independent model: 32-bit state, bits 16 to 30 of each new state.
   std::uint32_t estat = 12345;
   plataforma::srand(12345);

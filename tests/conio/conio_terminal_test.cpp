@@ -20,12 +20,12 @@ using prova::Terminal;
 const char *const programa = CONIO_TERMINAL;
 
 // The console's colour numbers by name, and the terminal's palette by name.
-const char *const consola_colors[16] = {"black", "blue", "green", "cyan", "red", "magenta", "brown", "lightgrey",
-                                         "darkgrey", "lightblue", "lightgreen", "lightcyan", "lightred",
-                                         "lightmagenta", "yellow", "white"};
-const char *const paleta[16] = {"black", "red", "green", "brown", "blue", "magenta", "cyan", "lightgrey",
-                                "darkgrey", "lightred", "lightgreen", "yellow", "lightblue", "lightmagenta",
-                                "lightcyan", "white"};
+const char *const consola_colors[16] = {"black",    "blue",         "green",    "cyan",      "red",        "magenta",
+                                        "brown",    "lightgrey",    "darkgrey", "lightblue", "lightgreen", "lightcyan",
+                                        "lightred", "lightmagenta", "yellow",   "white"};
+const char *const paleta[16] = {"black",     "red",          "green",     "brown",    "blue",       "magenta",
+                                "cyan",      "lightgrey",    "darkgrey",  "lightred", "lightgreen", "yellow",
+                                "lightblue", "lightmagenta", "lightcyan", "white"};
 
 int index_paleta(int color) {
   for (int i = 0; i < 16; i++)

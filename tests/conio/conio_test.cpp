@@ -1,7 +1,7 @@
 // The text console library on the memory console: state, output, windows,
 // blocks, attributes and keys, with the edge cases of each operation.
-#include <climits>
 #include <gtest/gtest.h>
+#include <climits>
 
 #include <cstring>
 #include <string>
@@ -55,7 +55,7 @@ TEST_F(Conio, InitialStateIsTheStaticRecord) {
 
 TEST_F(Conio, GotoxyAcceptsOnlyWindowPositions) {
   conio::gotoxy(10, 10);
-  for (auto [x, y] : {std::pair{0, 5}, {81, 1}, {1, 26}, {1, 0}}) {
+  for (auto [x, y] : {std::pair {0, 5}, {81, 1}, {1, 26}, {1, 0}}) {
     conio::gotoxy(x, y);
     EXPECT_EQ(10, conio::wherex());
     EXPECT_EQ(9, consola.pantalla.cursor_x);
@@ -76,8 +76,8 @@ TEST_F(Conio, PutchAtTheLastCellScrollsTheWindowOnce) {
   EXPECT_EQ(25, conio::wherey());
   EXPECT_EQ('Z', cella(80, 24).caracter);  // moved up by one row
   EXPECT_EQ(' ', cella(80, 25).caracter);
-  EXPECT_EQ(15, cella(80, 25).atribut);     // blank in the library's attribute
-  EXPECT_EQ(' ', cella(1, 1).caracter);     // row 1 scrolled away
+  EXPECT_EQ(15, cella(80, 25).atribut);  // blank in the library's attribute
+  EXPECT_EQ(' ', cella(1, 1).caracter);  // row 1 scrolled away
   // A control byte is one column for the library, and the console moves.
   conio::gotoxy(5, 3);
   conio::putch('\n');
@@ -130,8 +130,8 @@ TEST_F(Conio, WindowMapsAndClips) {
 TEST_F(Conio, WindowOutOfRangeIsIgnored) {
   conio::gotoxy(3, 4);
   conio::putch('k');
-  for (auto w : std::vector<std::vector<int>>{{0, 1, 80, 25}, {1, 1, 81, 25}, {5, 1, 4, 25}, {1, 0, 80, 25},
-                                              {1, 1, 80, 26}, {1, 9, 80, 8}}) {
+  for (auto w : std::vector<std::vector<int>> {
+           {0, 1, 80, 25}, {1, 1, 81, 25}, {5, 1, 4, 25}, {1, 0, 80, 25}, {1, 1, 80, 26}, {1, 9, 80, 8}}) {
     conio::window(w[0], w[1], w[2], w[3]);
     conio::textinfo t = info();
     EXPECT_EQ(80, t.width);
@@ -330,7 +330,8 @@ TEST_F(Conio, GettextPuttextRoundTripAndRefusals) {
   // Inverted or off the screen: 0, buffer and screen untouched.
   unsigned char intacte[16];
   std::memset(intacte, 0xAB, sizeof intacte);
-  for (auto r : std::vector<std::vector<int>>{{4, 1, 1, 2}, {1, 2, 4, 1}, {78, 1, 81, 1}, {1, 25, 1, 26}, {0, 1, 1, 1}}) {
+  for (auto r :
+       std::vector<std::vector<int>> {{4, 1, 1, 2}, {1, 2, 4, 1}, {78, 1, 81, 1}, {1, 25, 1, 26}, {0, 1, 1, 1}}) {
     EXPECT_EQ(0, conio::_gettext(r[0], r[1], r[2], r[3], intacte));
     EXPECT_EQ(0, conio::puttext(r[0], r[1], r[2], r[3], bloc));
   }
@@ -360,7 +361,7 @@ TEST_F(Conio, KbhitCountsOnlyKeysGoingDown) {
   consola.afegeix_esdeveniments(altres, 3);
   EXPECT_EQ(0, conio::kbhit());
   EXPECT_EQ(3u, consola.entrada.size());  // nothing removed
-  conio::Esdeveniment maj{1, true, 0};     // Shift going down
+  conio::Esdeveniment maj {1, true, 0};   // Shift going down
   consola.afegeix_esdeveniments(&maj, 1);
   EXPECT_EQ(1, conio::kbhit());
   EXPECT_EQ(4u, consola.entrada.size());
@@ -417,7 +418,9 @@ TEST_F(Conio, Cgets) {
   EXPECT_EQ('c', conio::getch());
   // Control characters are stored like any other.
   char ctl[8] = {4};
-  tecles("\b\x1b" "x\r");
+  tecles(
+      "\b\x1b"
+      "x\r");
   conio::cgets(ctl);
   EXPECT_EQ(3, ctl[1]);
   EXPECT_STREQ("\b\x1bx", ctl + 2);

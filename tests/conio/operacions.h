@@ -18,8 +18,10 @@ void operacions(unsigned llavor, int quantes, Text text) {
     int n = r(0, maxim);
     for (int i = 0; i < n; i++) {
       int tria = r(0, 30);
-      if (tria == 0) s.push_back("\n\r\b\t\a\x01\x1b\x7f"[r(0, 7)]);
-      else s.push_back(static_cast<char>(r(33, 126)));
+      if (tria == 0)
+        s.push_back("\n\r\b\t\a\x01\x1b\x7f"[r(0, 7)]);
+      else
+        s.push_back(static_cast<char>(r(33, 126)));
     }
     return s;
   };
@@ -27,8 +29,10 @@ void operacions(unsigned llavor, int quantes, Text text) {
     switch (r(0, 15)) {
       case 0: conio::putch(r(0, 6) == 0 ? "\n\r\b\t\x02"[r(0, 4)] : r(33, 126)); break;
       case 1: conio::cputs(cadena(120).c_str()); break;
-      case 2: case 3: text(cadena(100)); break;
-      case 4: case 5: conio::gotoxy(r(0, 81), r(0, 26)); break;
+      case 2:
+      case 3: text(cadena(100)); break;
+      case 4:
+      case 5: conio::gotoxy(r(0, 81), r(0, 26)); break;
       case 6:
         if (r(0, 2) == 0) {
           conio::window(1, 1, 80, 25);
@@ -37,7 +41,9 @@ void operacions(unsigned llavor, int quantes, Text text) {
           conio::window(e, a, d, b);
         }
         break;
-      case 7: if (r(0, 3) == 0) conio::clrscr(); break;
+      case 7:
+        if (r(0, 3) == 0) conio::clrscr();
+        break;
       case 8: conio::clreol(); break;
       case 9: conio::insline(); break;
       case 10: conio::delline(); break;

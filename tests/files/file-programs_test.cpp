@@ -56,27 +56,30 @@ TEST(FileUpcase, EveryByteValueAgainstTr) {
   std::string atzar;
   for (int i = 0; i < 70000; i++) atzar.push_back(static_cast<char>(generador()));
   std::vector<Cas> casos;
-  for (const auto &[nom, contingut] : std::vector<std::pair<std::string, std::string>>{
-           {"bytes 0 to 255", tots},
-           {"70,000 random bytes, more than a block", atzar},
-           {"the five bytes abcZ\\n", "abcZ\n"},
-           {"CR LF counts two bytes", "a\r\nb\r\n"},
-           {"neighbours of the letters", "`{@[\x80\xE1\xFF"},
-           {"empty file", ""}})
+  for (const auto &[nom, contingut] :
+       std::vector<std::pair<std::string, std::string>> {{"bytes 0 to 255", tots},
+                                                         {"70,000 random bytes, more than a block", atzar},
+                                                         {"the five bytes abcZ\\n", "abcZ\n"},
+                                                         {"CR LF counts two bytes", "a\r\nb\r\n"},
+                                                         {"neighbours of the letters", "`{@[\x80\xE1\xFF"},
+                                                         {"empty file", ""}})
     casos.push_back({.nom = nom,
                      .entrada = "",
                      .sortida = informe(contingut),
                      .arguments = {"f.txt"},
                      .abans = {{"f.txt", contingut}},
-                     .despres = Fitxers{{"f.txt", majuscules_tr(contingut)}}});
-  casos.push_back(
-      {.nom = "no argument", .entrada = "", .sortida = "\nParametres insuficients!\n", .estat = 255, .despres = Fitxers{}});
+                     .despres = Fitxers {{"f.txt", majuscules_tr(contingut)}}});
+  casos.push_back({.nom = "no argument",
+                   .entrada = "",
+                   .sortida = "\nParametres insuficients!\n",
+                   .estat = 255,
+                   .despres = Fitxers {}});
   casos.push_back({.nom = "missing file is not created",
                    .entrada = "",
                    .sortida = "\nNo existeix l'arxiu nohiha.txt!\n",
                    .estat = 255,
                    .arguments = {"nohiha.txt"},
-                   .despres = Fitxers{}});
+                   .despres = Fitxers {}});
   prova::comprova("file-upcase", casos);
 }
 
@@ -87,11 +90,11 @@ TEST(FileUpcase, AFileThatCannotBeModified) {
                                       fs::perms::others_read | fs::perms::others_exec);
   carpeta.escriu("f.txt", "abc");
   fs::permissions(carpeta.cami("f.txt"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  auto r = prova::executa({.programa = "/usr/bin/setpriv",
-                           .entrada = "",
-                           .arguments = {"--reuid=65534", "--regid=65534", "--clear-groups",
-                                         prova::cami_programa("file-upcase"), "f.txt"},
-                           .carpeta = carpeta.cami()});
+  auto r = prova::executa(
+      {.programa = "/usr/bin/setpriv",
+       .entrada = "",
+       .arguments = {"--reuid=65534", "--regid=65534", "--clear-groups", prova::cami_programa("file-upcase"), "f.txt"},
+       .carpeta = carpeta.cami()});
   EXPECT_EQ(r.sortida, "\nNo es pot modificar l'arxiu f.txt!\n");
   EXPECT_EQ(r.estat, 255) << r.errors;
   EXPECT_EQ(carpeta.llegeix("f.txt"), "abc");
@@ -123,61 +126,60 @@ TEST(DoubleWriter, StoresRawLittleEndianDoubles) {
     if (i < 100) cent.push_back(i + 0.25);
   }
   const std::string nom_llarg(300, 'n');
-  prova::comprova("double-writer", {
-      {.nom = "round trip with exact parsing",
-       .entrada = "d.bin\n1.5\n0.1\n-2e-300\n1e308\n-1\n",
-       .sortida = pregunta_nom + preguntes_valor(0, 4) + adeu,
-       .despres = Fitxers{{"d.bin", bytes_de({1.5, 0.1, -2e-300, 1e308})}}},
-      {.nom = "only -1 exactly ends",
-       .entrada = "d.bin\n-1.0000001\n-0.999\n-1.0\n",
-       .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
-       .despres = Fitxers{{"d.bin", bytes_de({-1.0000001, -0.999})}}},
-      {.nom = "-1 first gives an empty file",
-       .entrada = "d.bin\n-1\n",
-       .sortida = pregunta_nom + preguntes_valor(0, 0) + adeu,
-       .despres = Fitxers{{"d.bin", ""}}},
-      {.nom = "stops after 100 values",
-       .entrada = "d.bin\n" + cent_cinc,
-       .sortida = pregunta_nom + preguntes_valor(0, 99) + adeu,
-       .despres = Fitxers{{"d.bin", bytes_de(cent)}}},
-      {.nom = "values on one line",
-       .entrada = "d.bin\n1 2 -1 3\n",
-       .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
-       .despres = Fitxers{{"d.bin", bytes_de({1, 2})}}},
-      {.nom = "non-numbers ask the same value again",
-       .entrada = "d.bin\nabc\n\n7\nx 8\n-1\n",
-       .sortida = pregunta_nom + preguntes_valor(0, 0) + preguntes_valor(0, 1) + preguntes_valor(1, 1) + adeu,
-       .despres = Fitxers{{"d.bin", bytes_de({7})}}},
-      {.nom = "end of input at a value keeps what was stored",
-       .entrada = "d.bin\n3\n4",
-       .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
-       .despres = Fitxers{{"d.bin", bytes_de({3, 4})}}},
-      {.nom = "end of input at the name",
-       .entrada = "",
-       .sortida = pregunta_nom + adeu,
-       .despres = Fitxers{}},
-      {.nom = "existing and uncreatable names ask again",
-       .entrada = "vell.bin\nnohiha/x.bin\nd.bin\n-1\n",
-       .sortida = pregunta_nom + "L'arxiu ja existeix!\n" + pregunta_nom + "L'arxiu no es pot crear!\n" +
-                  pregunta_nom + preguntes_valor(0, 0) + adeu,
-       .abans = {{"vell.bin", "vell"}},
-       .despres = Fitxers{{"vell.bin", "vell"}, {"d.bin", ""}}},
-      {.nom = "a 300-character name keeps 221",
-       .entrada = nom_llarg + "\n2.5\n-1\n",
-       .sortida = pregunta_nom + preguntes_valor(0, 1) + adeu,
-       .despres = Fitxers{{nom_llarg.substr(0, 221), bytes_de({2.5})}}},
-  });
+  prova::comprova(
+      "double-writer",
+      {
+          {.nom = "round trip with exact parsing",
+           .entrada = "d.bin\n1.5\n0.1\n-2e-300\n1e308\n-1\n",
+           .sortida = pregunta_nom + preguntes_valor(0, 4) + adeu,
+           .despres = Fitxers {{"d.bin", bytes_de({1.5, 0.1, -2e-300, 1e308})}}},
+          {.nom = "only -1 exactly ends",
+           .entrada = "d.bin\n-1.0000001\n-0.999\n-1.0\n",
+           .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
+           .despres = Fitxers {{"d.bin", bytes_de({-1.0000001, -0.999})}}},
+          {.nom = "-1 first gives an empty file",
+           .entrada = "d.bin\n-1\n",
+           .sortida = pregunta_nom + preguntes_valor(0, 0) + adeu,
+           .despres = Fitxers {{"d.bin", ""}}},
+          {.nom = "stops after 100 values",
+           .entrada = "d.bin\n" + cent_cinc,
+           .sortida = pregunta_nom + preguntes_valor(0, 99) + adeu,
+           .despres = Fitxers {{"d.bin", bytes_de(cent)}}},
+          {.nom = "values on one line",
+           .entrada = "d.bin\n1 2 -1 3\n",
+           .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
+           .despres = Fitxers {{"d.bin", bytes_de({1, 2})}}},
+          {.nom = "non-numbers ask the same value again",
+           .entrada = "d.bin\nabc\n\n7\nx 8\n-1\n",
+           .sortida = pregunta_nom + preguntes_valor(0, 0) + preguntes_valor(0, 1) + preguntes_valor(1, 1) + adeu,
+           .despres = Fitxers {{"d.bin", bytes_de({7})}}},
+          {.nom = "end of input at a value keeps what was stored",
+           .entrada = "d.bin\n3\n4",
+           .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
+           .despres = Fitxers {{"d.bin", bytes_de({3, 4})}}},
+          {.nom = "end of input at the name", .entrada = "", .sortida = pregunta_nom + adeu, .despres = Fitxers {}},
+          {.nom = "existing and uncreatable names ask again",
+           .entrada = "vell.bin\nnohiha/x.bin\nd.bin\n-1\n",
+           .sortida = pregunta_nom + "L'arxiu ja existeix!\n" + pregunta_nom + "L'arxiu no es pot crear!\n" +
+                      pregunta_nom + preguntes_valor(0, 0) + adeu,
+           .abans = {{"vell.bin", "vell"}},
+           .despres = Fitxers {{"vell.bin", "vell"}, {"d.bin", ""}}},
+          {.nom = "a 300-character name keeps 221",
+           .entrada = nom_llarg + "\n2.5\n-1\n",
+           .sortida = pregunta_nom + preguntes_valor(0, 1) + adeu,
+           .despres = Fitxers {{nom_llarg.substr(0, 221), bytes_de({2.5})}}},
+      });
 }
 
 // Under a file size limit of 0 the file is created but takes no value: the
 // goodbye gives way to the failure.
 TEST(DoubleWriter, AWriteFailureIsTold) {
   CarpetaTemporal carpeta;
-  auto r = prova::executa({.programa = "/bin/sh",
-                           .entrada = "d.bin\n1\n2\n-1\n",
-                           .arguments = {"-c", "ulimit -f 0; trap '' XFSZ; exec \"$0\"",
-                                         prova::cami_programa("double-writer")},
-                           .carpeta = carpeta.cami()});
+  auto r = prova::executa(
+      {.programa = "/bin/sh",
+       .entrada = "d.bin\n1\n2\n-1\n",
+       .arguments = {"-c", "ulimit -f 0; trap '' XFSZ; exec \"$0\"", prova::cami_programa("double-writer")},
+       .carpeta = carpeta.cami()});
   EXPECT_EQ(r.sortida, pregunta_nom + preguntes_valor(0, 2) + "L'arxiu no s'ha pogut escriure!\n");
   EXPECT_EQ(r.estat, 255);
 }
@@ -194,31 +196,35 @@ TEST(DoubleReader, ListsWholeValuesOnly) {
     }
   }
   const std::string nom_llarg(300, 'n');
-  prova::comprova("double-reader", {
-      {.nom = "12 bytes: one value",
-       .entrada = "d.bin\n",
-       .sortida = pregunta_nom + "\nValor #0 = 1.500000" + adeu,
-       .abans = {{"d.bin", bytes_de({1.5}) + "abcd"}}},
-      {.nom = "101 values: the first 100",
-       .entrada = "d.bin\n",
-       .sortida = pregunta_nom + llista + adeu,
-       .abans = {{"d.bin", bytes_de(cent_u)}}},
-      {.nom = "six decimals", .entrada = "d.bin\n",
-       .sortida = pregunta_nom + "\nValor #0 = -0.000000\nValor #1 = 2.718282" + adeu,
-       .abans = {{"d.bin", bytes_de({-1e-9, 2.7182818})}}},
-      {.nom = "empty file", .entrada = "d.bin\n", .sortida = pregunta_nom + adeu, .abans = {{"d.bin", ""}}},
-      {.nom = "missing file and a folder ask again",
-       .entrada = "nohiha\n.\nd.bin\n",
-       .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom +
-                  "\nValor #0 = 3.000000" + adeu,
-       .abans = {{"d.bin", bytes_de({3})}}},
-      {.nom = "end of input at the name", .entrada = "nohiha\n",
-       .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + adeu},
-      {.nom = "a 300-character name keeps 221",
-       .entrada = nom_llarg + "\n",
-       .sortida = pregunta_nom + "\nValor #0 = 4.000000" + adeu,
-       .abans = {{nom_llarg.substr(0, 221), bytes_de({4})}}},
-  });
+  prova::comprova(
+      "double-reader",
+      {
+          {.nom = "12 bytes: one value",
+           .entrada = "d.bin\n",
+           .sortida = pregunta_nom + "\nValor #0 = 1.500000" + adeu,
+           .abans = {{"d.bin", bytes_de({1.5}) + "abcd"}}},
+          {.nom = "101 values: the first 100",
+           .entrada = "d.bin\n",
+           .sortida = pregunta_nom + llista + adeu,
+           .abans = {{"d.bin", bytes_de(cent_u)}}},
+          {.nom = "six decimals",
+           .entrada = "d.bin\n",
+           .sortida = pregunta_nom + "\nValor #0 = -0.000000\nValor #1 = 2.718282" + adeu,
+           .abans = {{"d.bin", bytes_de({-1e-9, 2.7182818})}}},
+          {.nom = "empty file", .entrada = "d.bin\n", .sortida = pregunta_nom + adeu, .abans = {{"d.bin", ""}}},
+          {.nom = "missing file and a folder ask again",
+           .entrada = "nohiha\n.\nd.bin\n",
+           .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom +
+                      "\nValor #0 = 3.000000" + adeu,
+           .abans = {{"d.bin", bytes_de({3})}}},
+          {.nom = "end of input at the name",
+           .entrada = "nohiha\n",
+           .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + adeu},
+          {.nom = "a 300-character name keeps 221",
+           .entrada = nom_llarg + "\n",
+           .sortida = pregunta_nom + "\nValor #0 = 4.000000" + adeu,
+           .abans = {{nom_llarg.substr(0, 221), bytes_de({4})}}},
+      });
 }
 
 // ---------------------------------------------------------------- word-repeat
@@ -232,16 +238,21 @@ TEST(WordRepeat, CountsConvertedAsTheOriginalRuntime) {
       {.nom = "plus sign", .entrada = "", .sortida = "abab\n", .arguments = {"ab", "+2"}},
       {.nom = "digits up to the first other", .entrada = "", .sortida = "ababab\n", .arguments = {"ab", "3x"}},
       {.nom = "empty word", .entrada = "", .sortida = "\n", .arguments = {"", "3"}},
-      {.nom = "Mot 1000", .entrada = "", .sortida = [] {
-         std::string r;
-         for (int i = 0; i < 1000; i++) r += "Mot";
-         return r + "\n";
-       }(), .arguments = {"Mot", "1000"}},
+      {.nom = "Mot 1000",
+       .entrada = "",
+       .sortida =
+           [] {
+             std::string r;
+             for (int i = 0; i < 1000; i++) r += "Mot";
+             return r + "\n";
+           }(),
+       .arguments = {"Mot", "1000"}},
       {.nom = "no arguments", .entrada = "", .sortida = pocs},
       {.nom = "one argument", .entrada = "", .sortida = pocs, .arguments = {"ab"}},
   };
   for (const char *n : {"0", "x", "-2", "", "-99999999999", "-4294967295"})
-    casos.push_back({.nom = std::string("count '") + n + "'", .entrada = "", .sortida = dolent, .arguments = {"ab", n}});
+    casos.push_back(
+        {.nom = std::string("count '") + n + "'", .entrada = "", .sortida = dolent, .arguments = {"ab", n}});
   prova::comprova("word-repeat", casos);
 }
 
@@ -250,10 +261,11 @@ TEST(WordRepeat, CountsConvertedAsTheOriginalRuntime) {
 TEST(WordRepeat, HugeCountsSaturate) {
   CarpetaTemporal carpeta;
   for (const char *n : {"99999999999", "4294967299"}) {
-    auto r = prova::executa({.programa = "/bin/sh",
-                             .entrada = "",
-                             .arguments = {"-c", "\"$0\" Mot \"$1\" | head -c 3000", prova::cami_programa("word-repeat"), n},
-                             .carpeta = carpeta.cami()});
+    auto r =
+        prova::executa({.programa = "/bin/sh",
+                        .entrada = "",
+                        .arguments = {"-c", "\"$0\" Mot \"$1\" | head -c 3000", prova::cami_programa("word-repeat"), n},
+                        .carpeta = carpeta.cami()});
     std::string esperat;
     for (int i = 0; i < 1000; i++) esperat += "Mot";
     EXPECT_EQ(r.sortida, esperat) << n;
@@ -274,22 +286,24 @@ std::string suma_i_mitjana(const std::vector<std::string> &arguments) {
 
 TEST(ArgumentMean, SingleFloatSumAndMean) {
   auto cas = [](std::string nom, std::vector<std::string> a, std::string sortida) {
-    return Cas{.nom = std::move(nom), .entrada = "", .sortida = std::move(sortida), .arguments = std::move(a)};
+    return Cas {.nom = std::move(nom), .entrada = "", .sortida = std::move(sortida), .arguments = std::move(a)};
   };
   std::vector<std::string> noranta_nou, cent_cinquanta, decims(30, "0.1");
   for (int i = 1; i <= 150; i++) (i <= 99 ? noranta_nou : cent_cinquanta).push_back(std::to_string(i));
   cent_cinquanta.insert(cent_cinquanta.begin(), noranta_nou.begin(), noranta_nou.end());
-  prova::comprova("argument-mean", {
-      cas("text counts as 0", {"3abc", "abc", "1e2"}, "\nLa suma es: 103\n\nMitjana: 34.3333\n"),
-      cas("six significant digits", {"1000000", "234567"}, "\nLa suma es: 1.23457e+06\n\nMitjana: 617284\n"),
-      cas("rounded to float after each addition", {"1e8", "1", "-1e8"}, "\nLa suma es: 0\n\nMitjana: 0\n"),
-      cas("1, 2, 4", {"1", "2", "4"}, "\nLa suma es: 7\n\nMitjana: 2.33333\n"),
-      cas("99 numbers", noranta_nou, "\nLa suma es: 4950\n\nMitjana: 50\n"),
-      cas("150 numbers: the mean of all", cent_cinquanta, "\nLa suma es: 11325\n\nMitjana: 75.5\n"),
-      cas("tenths against a float model", decims, suma_i_mitjana(decims)),
-      cas("beyond single precision", {"1e39", "hex", "0x10"}, "\nLa suma es: inf\n\nMitjana: inf\n"),
-      cas("no argument", {}, "\nParametres insuficients!\n"),
-  });
+  prova::comprova(
+      "argument-mean",
+      {
+          cas("text counts as 0", {"3abc", "abc", "1e2"}, "\nLa suma es: 103\n\nMitjana: 34.3333\n"),
+          cas("six significant digits", {"1000000", "234567"}, "\nLa suma es: 1.23457e+06\n\nMitjana: 617284\n"),
+          cas("rounded to float after each addition", {"1e8", "1", "-1e8"}, "\nLa suma es: 0\n\nMitjana: 0\n"),
+          cas("1, 2, 4", {"1", "2", "4"}, "\nLa suma es: 7\n\nMitjana: 2.33333\n"),
+          cas("99 numbers", noranta_nou, "\nLa suma es: 4950\n\nMitjana: 50\n"),
+          cas("150 numbers: the mean of all", cent_cinquanta, "\nLa suma es: 11325\n\nMitjana: 75.5\n"),
+          cas("tenths against a float model", decims, suma_i_mitjana(decims)),
+          cas("beyond single precision", {"1e39", "hex", "0x10"}, "\nLa suma es: inf\n\nMitjana: inf\n"),
+          cas("no argument", {}, "\nParametres insuficients!\n"),
+      });
 }
 
 TEST(GoodbyeStub, SaysGoodbyeAndPausesOnce) {

@@ -86,8 +86,8 @@ void anada_i_tornada(std::size_t mida) {
   ASSERT_EQ(split.estat, 0) << split.errors;
 
   std::size_t n = mida / part + (mida % part ? 1 : 0);
-  std::set<std::string> esperats{"src"};
-  std::vector<std::string> unio{"-u", "out"};
+  std::set<std::string> esperats {"src"};
+  std::vector<std::string> unio {"-u", "out"};
   std::string sortida_unio = "\n";
   for (std::size_t i = 0; i < n; i++) {
     char tros[32];
@@ -105,7 +105,8 @@ void anada_i_tornada(std::size_t mida) {
 }
 
 TEST(FileSplitter, PartsAreCoreutilsChunksAndJoinGivesTheSourceBack) {
-  for (std::size_t mida : {std::size_t{0}, std::size_t{1}, part - 1, part, part + 1, 2 * part, std::size_t{10} << 20})
+  for (std::size_t mida :
+       {std::size_t {0}, std::size_t {1}, part - 1, part, part + 1, 2 * part, std::size_t {10} << 20})
     anada_i_tornada(mida);
 }
 
@@ -113,7 +114,7 @@ TEST(FileSplitter, TwentyFivePartsBothWays) { anada_i_tornada(25 * part); }
 
 TEST(FileSplitter, ParameterErrors) {
   std::vector<Cas> casos;
-  for (std::vector<std::string> a : std::vector<std::vector<std::string>>{
+  for (std::vector<std::string> a : std::vector<std::vector<std::string>> {
            {}, {"-p"}, {"-u"}, {"dades.bin"}, {"-x"}, {"-u", "dades.bin"}, {"-U", "dades.bin"}})
     casos.push_back({.nom = "insufficient: " + std::to_string(a.size()) + (a.empty() ? "" : " " + a[0]),
                      .entrada = "xy",
@@ -121,7 +122,7 @@ TEST(FileSplitter, ParameterErrors) {
                      .estat = 255,
                      .arguments = a,
                      .abans = {{"dades.bin", "abc"}},
-                     .despres = prova::Fitxers{{"dades.bin", "abc"}}});
+                     .despres = prova::Fitxers {{"dades.bin", "abc"}}});
   for (const char *primer_parametre : {"-x", "p", "-X", "-pu", "a.bin", "-"})
     casos.push_back({.nom = std::string("first parameter ") + primer_parametre,
                      .entrada = "",
@@ -129,7 +130,7 @@ TEST(FileSplitter, ParameterErrors) {
                      .estat = 255,
                      .arguments = {primer_parametre, "dades.bin", "c"},
                      .abans = {{"dades.bin", "abc"}},
-                     .despres = prova::Fitxers{{"dades.bin", "abc"}}});
+                     .despres = prova::Fitxers {{"dades.bin", "abc"}}});
   prova::comprova("file-splitter", casos);
 }
 
@@ -139,7 +140,7 @@ TEST(FileSplitter, CapitalFlagsFoldersInNamesAndIgnoredParameters) {
   carpeta.escriu("Sub/X.B", "hola");
   espera(executa(carpeta, {"-P", "Sub/X.B", "extra", "-u"}), "\nArxius Sub/X.B0.dat creats!\n" + adeu);
   EXPECT_EQ(carpeta.llegeix("Sub/X.B0.dat"), "hola");
-  EXPECT_EQ(noms(carpeta), (std::set<std::string>{"Sub"}));
+  EXPECT_EQ(noms(carpeta), (std::set<std::string> {"Sub"}));
   espera(executa(carpeta, {"-U", "Sub/Y", "Sub/X.B0.dat"}), "\nArxiu Sub/X.B0.dat incrustat!\n" + adeu);
   EXPECT_EQ(carpeta.llegeix("Sub/Y"), "hola");
 }
@@ -155,8 +156,9 @@ TEST(FileSplitter, LongPartNames) {
   espera(executa(carpeta, {"-p", origen}), "\nArxius " + origen + "0.dat creats!\n" + adeu);
   EXPECT_EQ(carpeta.llegeix(origen + "0.dat"), "abc");
   carpeta.escriu(massa_llarg, "abc");
-  espera(executa(carpeta, {"-p", massa_llarg}), "\nL'arxiu de desti " + massa_llarg + "0.dat no es pot crear!\n" + adeu);
-  EXPECT_EQ(noms(carpeta), (std::set<std::string>{carpeta_llarga, massa_llarg}));
+  espera(executa(carpeta, {"-p", massa_llarg}),
+         "\nL'arxiu de desti " + massa_llarg + "0.dat no es pot crear!\n" + adeu);
+  EXPECT_EQ(noms(carpeta), (std::set<std::string> {carpeta_llarga, massa_llarg}));
 }
 
 TEST(FileSplitter, EmptySourceCreatesNothingAndTouchesNothing) {
@@ -174,14 +176,14 @@ TEST(FileSplitter, SourcesThatCannotBeSplit) {
   espera(executa(carpeta, {"-p", "carpeta"}), "\nL'arxiu d'origen carpeta no existeix!\n" + adeu);
   // A pipe has no size to take.
   espera(executa(carpeta, {"-p", "/dev/stdin"}, "dades"), "\nL'arxiu d'origen /dev/stdin no existeix!\n" + adeu);
-  EXPECT_EQ(noms(carpeta), (std::set<std::string>{"carpeta"}));
+  EXPECT_EQ(noms(carpeta), (std::set<std::string> {"carpeta"}));
   EXPECT_TRUE(fs::is_empty(carpeta.cami("carpeta")));
 
   // One byte more than 25 parts hold: refused before any part exists.
   carpeta.escriu("gran", "");
   fs::resize_file(carpeta.cami("gran"), 25 * part + 1);
   espera(executa(carpeta, {"-p", "gran"}), "\nL'arxiu d'origen gran es massa gran (maxim 25 parts)!\n" + adeu);
-  EXPECT_EQ(noms(carpeta), (std::set<std::string>{"carpeta", "gran"}));
+  EXPECT_EQ(noms(carpeta), (std::set<std::string> {"carpeta", "gran"}));
 }
 
 TEST(FileSplitter, ClashesStopBeforeAnyCopy) {
@@ -207,7 +209,7 @@ TEST(FileSplitter, ClashesStopBeforeAnyCopy) {
       fs::create_directory(carpeta.cami("src1.dat"));
     espera(executa(carpeta, {"-p", "src"}), "\nL'arxiu de desti src1.dat no es pot crear!\n" + adeu);
     EXPECT_EQ(carpeta.llegeix("src0.dat"), "");
-    EXPECT_EQ(noms(carpeta), (std::set<std::string>{"src", "src0.dat", "src1.dat"}));
+    EXPECT_EQ(noms(carpeta), (std::set<std::string> {"src", "src0.dat", "src1.dat"}));
   }
 }
 
@@ -227,7 +229,8 @@ TEST(FileSplitter, JoinsThatStop) {
   for (const char *desti : {"penjat", "nohiha/out"}) {
     SCOPED_TRACE(desti);
     fs::create_symlink("nohiha/x", carpeta.cami("penjat"));
-    espera(executa(carpeta, {"-u", desti, "p0"}), std::string("\nL'arxiu de desti ") + desti + " no es pot crear!\n" + adeu);
+    espera(executa(carpeta, {"-u", desti, "p0"}),
+           std::string("\nL'arxiu de desti ") + desti + " no es pot crear!\n" + adeu);
     fs::remove(carpeta.cami("penjat"));
   }
 
@@ -243,17 +246,17 @@ TEST(FileSplitter, JoinsThatStop) {
     EXPECT_EQ(carpeta.llegeix("p0"), "zero");
     fs::remove(carpeta.cami("nou"));
   }
-  EXPECT_EQ(noms(carpeta), (std::set<std::string>{"p0", "buit", "out", "dos", "carpeta", "enllac"}));
+  EXPECT_EQ(noms(carpeta), (std::set<std::string> {"p0", "buit", "out", "dos", "carpeta", "enllac"}));
 }
 
 TEST(FileSplitter, MoreThanTwentyFiveNamesAreRefused) {
   for (int n : {26, 30}) {
     CarpetaTemporal carpeta;
     carpeta.escriu("p", "x");
-    std::vector<std::string> a{"-u", "out"};
+    std::vector<std::string> a {"-u", "out"};
     for (int i = 0; i < n; i++) a.push_back("p");
     espera(executa(carpeta, a), "\nMassa parts per unir (maxim 25)!\n" + adeu);
-    EXPECT_EQ(noms(carpeta), (std::set<std::string>{"p"}));
+    EXPECT_EQ(noms(carpeta), (std::set<std::string> {"p"}));
   }
 }
 
@@ -265,7 +268,8 @@ TEST(FileSplitter, WriteFailuresAreTold) {
   carpeta.escriu("src", dades);
   carpeta.escriu("p", dades);
   auto amb_limit = [&](std::vector<std::string> a) {
-    a.insert(a.begin(), {"-c", "ulimit -f 2000; trap '' XFSZ; exec \"$0\" \"$@\"", prova::cami_programa("file-splitter")});
+    a.insert(a.begin(),
+             {"-c", "ulimit -f 2000; trap '' XFSZ; exec \"$0\" \"$@\"", prova::cami_programa("file-splitter")});
     return prova::executa({.programa = "/bin/sh", .entrada = "", .arguments = a, .carpeta = carpeta.cami()});
   };
   espera(amb_limit({"-p", "src"}), "\nL'arxiu de desti src0.dat no es pot escriure!\n" + adeu);

@@ -46,14 +46,20 @@ prova::Resultat en_carpeta_amb(const std::string &programa, const std::string &n
 }
 
 TEST(CharWriter, CopiesInputIntoProvaWithCrLf) {
-  prova::comprova("char-writer", {
-      {.nom = "mixed text", .entrada = text_mixt, .sortida = "\nFi del fitxer!",
-       .despres = Fitxers{{"prova.txt", amb_cr(text_mixt)}}},
-      {.nom = "replaces older content", .entrada = "nou\n", .sortida = "\nFi del fitxer!",
-       .abans = {{"prova.txt", "molt mes llarg i antic"}, {"proba.txt", "b"}},
-       .despres = Fitxers{{"prova.txt", "nou\r\n"}, {"proba.txt", "b"}}},
-      {.nom = "empty input", .entrada = "", .sortida = "\nFi del fitxer!", .despres = Fitxers{{"prova.txt", ""}}},
-  });
+  prova::comprova(
+      "char-writer",
+      {
+          {.nom = "mixed text",
+           .entrada = text_mixt,
+           .sortida = "\nFi del fitxer!",
+           .despres = Fitxers {{"prova.txt", amb_cr(text_mixt)}}},
+          {.nom = "replaces older content",
+           .entrada = "nou\n",
+           .sortida = "\nFi del fitxer!",
+           .abans = {{"prova.txt", "molt mes llarg i antic"}, {"proba.txt", "b"}},
+           .despres = Fitxers {{"prova.txt", "nou\r\n"}, {"proba.txt", "b"}}},
+          {.nom = "empty input", .entrada = "", .sortida = "\nFi del fitxer!", .despres = Fitxers {{"prova.txt", ""}}},
+      });
   auto r = en_carpeta_amb("char-writer", "prova.txt", false, "abc\n");
   EXPECT_EQ(r.sortida, "Error. No s'ha pogut crear el fitxer.");
   EXPECT_EQ(r.estat, 1);
@@ -63,12 +69,19 @@ TEST(CharWriter, CopiesInputIntoProvaWithCrLf) {
 }
 
 TEST(LineWriter, CopiesInputIntoProvaWithCrLf) {
-  prova::comprova("line-writer", {
-      {.nom = "mixed text", .entrada = text_mixt, .sortida = adeu, .despres = Fitxers{{"prova.txt", amb_cr(text_mixt)}}},
-      {.nom = "replaces older content", .entrada = "x", .sortida = adeu,
-       .abans = {{"prova.txt", "antic\r\n"}}, .despres = Fitxers{{"prova.txt", "x"}}},
-      {.nom = "empty input", .entrada = "", .sortida = adeu, .despres = Fitxers{{"prova.txt", ""}}},
-  });
+  prova::comprova("line-writer",
+                  {
+                      {.nom = "mixed text",
+                       .entrada = text_mixt,
+                       .sortida = adeu,
+                       .despres = Fitxers {{"prova.txt", amb_cr(text_mixt)}}},
+                      {.nom = "replaces older content",
+                       .entrada = "x",
+                       .sortida = adeu,
+                       .abans = {{"prova.txt", "antic\r\n"}},
+                       .despres = Fitxers {{"prova.txt", "x"}}},
+                      {.nom = "empty input", .entrada = "", .sortida = adeu, .despres = Fitxers {{"prova.txt", ""}}},
+                  });
   auto r = en_carpeta_amb("line-writer", "prova.txt", false, "abc\n");
   EXPECT_EQ(r.sortida, "\nL'arxiu no existeix!\n");
   EXPECT_EQ(r.estat, 255);
@@ -81,20 +94,31 @@ TEST(TextDumpAndLineReader, ShowProvaUnchanged) {
   // CR LF is read as a line feed; a lone LF or CR stays as it is.
   const std::string en_disc = amb_cr(text_mixt) + "\nlf sol\rcr sol\r";
   const std::string mostrat = text_mixt + "\nlf sol\rcr sol\r";
-  prova::comprova("text-dump", {
-      {.nom = "mixed text", .entrada = "", .sortida = mostrat, .abans = {{"prova.txt", en_disc}}},
-      {.nom = "empty file", .entrada = "", .sortida = "", .abans = {{"prova.txt", ""}}},
-      {.nom = "missing, with proba.txt present", .entrada = "", .sortida = "Error. No s'ha pogut obrir el fitxer.",
-       .estat = 1, .abans = {{"proba.txt", "b"}}},
-  });
-  prova::comprova("line-reader", {
-      {.nom = "mixed text", .entrada = "", .sortida = mostrat + adeu, .abans = {{"prova.txt", en_disc}}},
-      {.nom = "exactly 80 characters, no repeated piece", .entrada = "",
-       .sortida = std::string(80, 'z') + adeu, .abans = {{"prova.txt", std::string(80, 'z')}}},
-      {.nom = "empty file", .entrada = "", .sortida = adeu, .abans = {{"prova.txt", ""}}},
-      {.nom = "missing, with proba.txt present", .entrada = "", .sortida = "\nL'arxiu no existeix!\n", .estat = 255,
-       .abans = {{"proba.txt", "b"}}},
-  });
+  prova::comprova("text-dump",
+                  {
+                      {.nom = "mixed text", .entrada = "", .sortida = mostrat, .abans = {{"prova.txt", en_disc}}},
+                      {.nom = "empty file", .entrada = "", .sortida = "", .abans = {{"prova.txt", ""}}},
+                      {.nom = "missing, with proba.txt present",
+                       .entrada = "",
+                       .sortida = "Error. No s'ha pogut obrir el fitxer.",
+                       .estat = 1,
+                       .abans = {{"proba.txt", "b"}}},
+                  });
+  prova::comprova(
+      "line-reader",
+      {
+          {.nom = "mixed text", .entrada = "", .sortida = mostrat + adeu, .abans = {{"prova.txt", en_disc}}},
+          {.nom = "exactly 80 characters, no repeated piece",
+           .entrada = "",
+           .sortida = std::string(80, 'z') + adeu,
+           .abans = {{"prova.txt", std::string(80, 'z')}}},
+          {.nom = "empty file", .entrada = "", .sortida = adeu, .abans = {{"prova.txt", ""}}},
+          {.nom = "missing, with proba.txt present",
+           .entrada = "",
+           .sortida = "\nL'arxiu no existeix!\n",
+           .estat = 255,
+           .abans = {{"proba.txt", "b"}}},
+      });
   for (const char *programa : {"text-dump", "line-reader"}) {
     auto r = en_carpeta_amb(programa, "prova.txt", false, "");
     EXPECT_EQ(r.estat, programa[0] == 't' ? 1 : 255) << programa;
@@ -114,20 +138,31 @@ TEST(TextDumpAndLineReader, ReadBackWhatTheWritersLeft) {
 }
 
 TEST(LineCapture, StoresTheFirstLineInProba) {
-  prova::comprova("line-capture", {
-      {.nom = "first line only, blanks and tabs kept", .entrada = "\tuna  linia \nsegona\n", .sortida = "",
-       .despres = Fitxers{{"proba.txt", "\tuna  linia "}}},
-      {.nom = "text up to the end of input", .entrada = "sense fi\xFF", .sortida = "",
-       .despres = Fitxers{{"proba.txt", "sense fi\xFF"}}},
-      {.nom = "empty line", .entrada = "\nalgo\n", .sortida = "", .despres = Fitxers{{"proba.txt", ""}}},
-      {.nom = "no input", .entrada = "", .sortida = "", .despres = Fitxers{{"proba.txt", ""}}},
-      {.nom = "replaces proba.txt, never touches prova.txt", .entrada = "nova\n", .sortida = "",
-       .abans = {{"proba.txt", "antiga i llarga"}, {"prova.txt", "v"}},
-       .despres = Fitxers{{"proba.txt", "nova"}, {"prova.txt", "v"}}},
-      // The pause takes one byte of the next line, and then the program ends.
-      {.nom = "one pause", .entrada = "linia\nx", .sortida = "", .despres = Fitxers{{"proba.txt", "linia"}},
-       .entrada_oberta = true},
-  });
+  prova::comprova(
+      "line-capture",
+      {
+          {.nom = "first line only, blanks and tabs kept",
+           .entrada = "\tuna  linia \nsegona\n",
+           .sortida = "",
+           .despres = Fitxers {{"proba.txt", "\tuna  linia "}}},
+          {.nom = "text up to the end of input",
+           .entrada = "sense fi\xFF",
+           .sortida = "",
+           .despres = Fitxers {{"proba.txt", "sense fi\xFF"}}},
+          {.nom = "empty line", .entrada = "\nalgo\n", .sortida = "", .despres = Fitxers {{"proba.txt", ""}}},
+          {.nom = "no input", .entrada = "", .sortida = "", .despres = Fitxers {{"proba.txt", ""}}},
+          {.nom = "replaces proba.txt, never touches prova.txt",
+           .entrada = "nova\n",
+           .sortida = "",
+           .abans = {{"proba.txt", "antiga i llarga"}, {"prova.txt", "v"}},
+           .despres = Fitxers {{"proba.txt", "nova"}, {"prova.txt", "v"}}},
+          // The pause takes one byte of the next line, and then the program ends.
+          {.nom = "one pause",
+           .entrada = "linia\nx",
+           .sortida = "",
+           .despres = Fitxers {{"proba.txt", "linia"}},
+           .entrada_oberta = true},
+      });
   auto r = en_carpeta_amb("line-capture", "proba.txt", false, "abc\n");
   EXPECT_EQ(r.sortida, "Error. No s'ha pogut crear el fitxer.");
   EXPECT_EQ(r.estat, 1);

@@ -28,7 +28,7 @@ std::int64_t passeja(int da, int ma, int aa, int db, int mb, int ab) {
 }
 
 std::int64_t dies_calendari(int d, int m, int a) {
-  return ch::sys_days{ch::year{a} / ch::month{static_cast<unsigned>(m)} / ch::day{static_cast<unsigned>(d)}}
+  return ch::sys_days {ch::year {a} / ch::month {static_cast<unsigned>(m)} / ch::day {static_cast<unsigned>(d)}}
       .time_since_epoch()
       .count();
 }
@@ -59,7 +59,7 @@ TEST(Data, LeapYearsMonthsAndValidity) {
   for (int a = 1; a <= 9999; a += 37)
     for (int m = 1; m <= 12; m++)
       for (int d = 28; d <= 32; d++)
-        ASSERT_EQ(data_valida(d, m, a) == 1, (ch::year{a} / m / d).ok()) << d << "/" << m << "/" << a;
+        ASSERT_EQ(data_valida(d, m, a) == 1, (ch::year {a} / m / d).ok()) << d << "/" << m << "/" << a;
 }
 
 TEST(Data, DayCountsOnTheirEdges) {
@@ -74,6 +74,7 @@ TEST(Data, DayCountsOnTheirEdges) {
   // Invalid dates as the walk takes them.
   struct {
     int d1, m1, a1, d2, m2, a2;
+    // clang-format off
   } casos[] = {
       {40, 1, 2006, 5, 2, 2006}, {0, 5, 2007, 2, 5, 2007},   {-5, 3, 2000, 2, 3, 2000},
       {10, 13, 2006, 3, 1, 2007}, {-3, 13, 2006, 2, 1, 2007}, {1, 0, 2006, 1, 1, 2006},
@@ -82,6 +83,7 @@ TEST(Data, DayCountsOnTheirEdges) {
       {5, 5, 2005, 3, -1, 2006},  {3, 0, 2005, 2, 0, 2005},   {1, -7, 2005, 1, -3, 2005},
       {31, 12, 2005, 0, 0, 2006}, {0, 0, 0, 0, 0, 0},         {-9, 14, 1, -2, 1, 2},
   };
+  // clang-format on
   for (const auto &c : casos)
     EXPECT_EQ(dies_transcorreguts(c.d1, c.m1, c.a1, c.d2, c.m2, c.a2), passeja(c.d1, c.m1, c.a1, c.d2, c.m2, c.a2))
         << c.d1 << "/" << c.m1 << "/" << c.a1 << " " << c.d2 << "/" << c.m2 << "/" << c.a2;
@@ -101,7 +103,7 @@ TEST(Data, DayCountsMatchTheWalkForAnyDates) {
 
 TEST(Data, FarApartAndHugeValuesAnswerAtOnce) {
   // 32-bit counts wrap; the walk would take years here.
-  std::int64_t dies = dies_calendari(1, 1, 1) - ch::sys_days{ch::year{-32767} / 1 / 1}.time_since_epoch().count();
+  std::int64_t dies = dies_calendari(1, 1, 1) - ch::sys_days {ch::year {-32767} / 1 / 1}.time_since_epoch().count();
   EXPECT_EQ(dies_transcorreguts(1, 1, -32767, 1, 1, 1), dies);
   // Every 400 years hold 146097 days, however far the years.
   EXPECT_EQ(dies_transcorreguts(1, 1, -2147483643, 1, 1, -2147483643 + 4000000), 1460970000);
@@ -111,8 +113,8 @@ TEST(Data, FarApartAndHugeValuesAnswerAtOnce) {
   dies_transcorreguts(-2147483647 - 1, -2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647, 2147483647);
   EXPECT_EQ(dies_transcorreguts(1, -2000000000, 2006, 1, 1, 2006), 2000000001);
   EXPECT_EQ(dies_transcorreguts(-2000000000, 5, 2006, 1, 5, 2006), 2000000001);
-  EXPECT_EQ(dia_setmana(1, 1, 2000000000), (ch::weekday{ch::sys_days{ch::year{2000000000 % 400 + 2000} / 1 / 1}}
-                                               .c_encoding()));
+  EXPECT_EQ(dia_setmana(1, 1, 2000000000),
+            (ch::weekday {ch::sys_days {ch::year {2000000000 % 400 + 2000} / 1 / 1}}.c_encoding()));
 }
 
 TEST(Data, TheCalendarAgreesWithTheStandardOne) {
@@ -121,7 +123,7 @@ TEST(Data, TheCalendarAgreesWithTheStandardOne) {
     int a = std::uniform_int_distribution<int>(1, 9999)(atzar);
     int m = std::uniform_int_distribution<int>(1, 12)(atzar);
     int d = std::uniform_int_distribution<int>(1, dies_mes(m, a))(atzar);
-    return std::tuple{d, m, a};
+    return std::tuple {d, m, a};
   };
   for (int i = 0; i < 20000; i++) {
     auto [d1, m1, a1] = data();
@@ -130,7 +132,7 @@ TEST(Data, TheCalendarAgreesWithTheStandardOne) {
     if (esperat < 0) esperat = -esperat;
     ASSERT_EQ(dies_transcorreguts(d1, m1, a1, d2, m2, a2), esperat);
     ASSERT_EQ(dies_transcorreguts_alternativa(d1, m1, a1, d2, m2, a2), esperat);
-    unsigned dia = ch::weekday{ch::sys_days{ch::year{a1} / m1 / d1}}.c_encoding();
+    unsigned dia = ch::weekday {ch::sys_days {ch::year {a1} / m1 / d1}}.c_encoding();
     ASSERT_EQ(dia_setmana(d1, m1, a1), static_cast<int>(dia)) << d1 << "/" << m1 << "/" << a1;
   }
   EXPECT_EQ(dies_transcorreguts_alternativa(1, 1, 2006, 31, 12, 2006), 364);
@@ -154,7 +156,7 @@ TEST(Data, TodayIsTheSystemsDate) {
   int d, m, a;
   data_actual(&d, &m, &a);
   std::time_t ara = std::time(nullptr);
-  std::tm local{};
+  std::tm local {};
   localtime_r(&ara, &local);
   // The clock may pass midnight between the two readings: then retry once.
   if (local.tm_mday != d) {

@@ -6,8 +6,8 @@
 
 #include <climits>
 #include <cmath>
-#include <numeric>
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -161,13 +161,13 @@ TEST(Util, ReversalAndPalindromes) {
 TEST(Util, OrderingAndExchange) {
   auto ordena = [](float a, float b, float c) {
     ordenar_max_min(&a, &b, &c);
-    return std::vector<float>{a, b, c};
+    return std::vector<float> {a, b, c};
   };
-  EXPECT_EQ(ordena(1, 3, 2), (std::vector<float>{3, 2, 1}));
-  EXPECT_EQ(ordena(2, 2, 5), (std::vector<float>{5, 2, 2}));
-  EXPECT_EQ(ordena(3, 2, 1), (std::vector<float>{3, 2, 1}));
-  EXPECT_EQ(ordena(1, 2, 3), (std::vector<float>{3, 2, 1}));
-  EXPECT_EQ(ordena(-1, 0, -1), (std::vector<float>{0, -1, -1}));
+  EXPECT_EQ(ordena(1, 3, 2), (std::vector<float> {3, 2, 1}));
+  EXPECT_EQ(ordena(2, 2, 5), (std::vector<float> {5, 2, 2}));
+  EXPECT_EQ(ordena(3, 2, 1), (std::vector<float> {3, 2, 1}));
+  EXPECT_EQ(ordena(1, 2, 3), (std::vector<float> {3, 2, 1}));
+  EXPECT_EQ(ordena(-1, 0, -1), (std::vector<float> {0, -1, -1}));
   int p = 4, q = -9;
   intercanvia(&p, &q);
   EXPECT_EQ(p, -9);

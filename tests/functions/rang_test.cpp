@@ -35,7 +35,7 @@ TEST(NumerosForaDeRang, AreAskedAgainInEveryProgram) {
   for (const auto &p : preguntes) {
     std::vector<prova::Cas> casos;
     for (const std::string &resposta :
-         std::vector<std::string>{"2147483648", "-2147483649", "4294967297", std::string(400, '9')})
+         std::vector<std::string> {"2147483648", "-2147483649", "4294967297", std::string(400, '9')})
       casos.push_back({.nom = p.pregunta + resposta.substr(0, 12),
                        .entrada = p.abans + resposta + p.segon + "\n",
                        .sortida = p.previ + p.pregunta + p.pregunta});
@@ -50,11 +50,13 @@ TEST(NumerosForaDeRang, TheEndsOfTheRangeAreNumbers) {
   gran.pregunta(nombre, "2147483647").diu("\nEl total es: 10");
   petit.pregunta(nombre, "-2147483648").diu("\nEl total es: 10");
   tots_dos.pregunta("\nEscriu dos nombres, separats per espai: ", "2147483647 -2147483648")
-      .diu("El m\xE0" "xim es: 2147483647, i el minim es: -2147483648\n");
+      .diu(
+          "El m\xE0"
+          "xim es: 2147483647, i el minim es: -2147483648\n");
   prova::comprova("digit-count", {
-      {.nom = "largest", .entrada = gran.entrada, .sortida = gran.sortida},
-      {.nom = "smallest", .entrada = petit.entrada, .sortida = petit.sortida},
-  });
+                                     {.nom = "largest", .entrada = gran.entrada, .sortida = gran.sortida},
+                                     {.nom = "smallest", .entrada = petit.entrada, .sortida = petit.sortida},
+                                 });
   prova::comprova("max-min", {{.nom = "both ends", .entrada = tots_dos.entrada, .sortida = tots_dos.sortida}});
 }
 

@@ -2,8 +2,8 @@
 #include "fill.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,7 +54,7 @@ Fill en_fill(const std::string &entrada, const std::function<void()> &cos, Orige
   auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   bool acabat = false;
   while (!acabat && std::chrono::steady_clock::now() < limit) {
-    pollfd p{out[0], POLLIN, 0};
+    pollfd p {out[0], POLLIN, 0};
     if (poll(&p, 1, 100) <= 0) continue;
     char bloc[4096];
     ssize_t n = read(out[0], bloc, sizeof bloc);

@@ -84,7 +84,7 @@ std::vector<char *> entorn_del_fill(const std::vector<std::pair<std::string, std
 Resultat executa(const Execucio &e) {
   Resultat r;
   std::string programa = cami_programa(e.programa);
-  std::vector<std::string> arguments{programa};
+  std::vector<std::string> arguments {programa};
   arguments.insert(arguments.end(), e.arguments.begin(), e.arguments.end());
   std::vector<char *> argv;
   for (auto &a : arguments) argv.push_back(a.data());
@@ -128,7 +128,8 @@ Resultat executa(const Execucio &e) {
   no_bloquejant(sortida[0]);
   no_bloquejant(errors[0]);
 
-  struct sigaction ignora {}, previa {};
+  struct sigaction ignora {
+  }, previa {};
   ignora.sa_handler = SIG_IGN;
   sigaction(SIGPIPE, &ignora, &previa);
 
@@ -141,9 +142,10 @@ Resultat executa(const Execucio &e) {
       kill(fill, SIGKILL);
       break;
     }
-    pollfd p[3] = {{sortida_oberta ? sortida[0] : -1, POLLIN, 0},
-                   {errors_oberts ? errors[0] : -1, POLLIN, 0},
-                   {escrit < e.entrada.size() ? fd_entrada : -1, POLLOUT, 0}};  // open input with nothing left: not polled
+    pollfd p[3] = {
+        {sortida_oberta ? sortida[0] : -1, POLLIN, 0},
+        {errors_oberts ? errors[0] : -1, POLLIN, 0},
+        {escrit < e.entrada.size() ? fd_entrada : -1, POLLOUT, 0}};  // open input with nothing left: not polled
     if (poll(p, 3, static_cast<int>(resta.count())) < 0 && errno != EINTR) break;
     char bloc[8192];
     for (int i = 0; i < 2; i++) {

@@ -39,21 +39,21 @@ class CarpetaTemporal {
 struct Resultat {
   std::string sortida;
   std::string errors;
-  int estat = -1;          // exit status, or 128 + signal number
-  int senyal = 0;          // the signal that ended the program, or 0
+  int estat = -1;  // exit status, or 128 + signal number
+  int senyal = 0;  // the signal that ended the program, or 0
   bool temps_esgotat = false;
   bool sortida_excedida = false;  // killed for printing more than sortida_maxima
 };
 
 struct Execucio {
-  std::string programa;                // deliverable name, from build/bin
-  std::string entrada;                 // bytes on standard input, then end of input
-  std::vector<std::string> arguments = {};  // after the program name
-  std::string carpeta = {};            // working folder (required)
+  std::string programa;                                          // deliverable name, from build/bin
+  std::string entrada;                                           // bytes on standard input, then end of input
+  std::vector<std::string> arguments = {};                       // after the program name
+  std::string carpeta = {};                                      // working folder (required)
   std::vector<std::pair<std::string, std::string>> entorn = {};  // variables set or replaced
-  int temps_maxim_ms = 30000;          // the program is killed after this
-  bool entrada_oberta = false;         // input stays open (and empty) after its bytes
-  std::size_t sortida_maxima = 0;      // when not 0, the program is killed past this much output
+  int temps_maxim_ms = 30000;                                    // the program is killed after this
+  bool entrada_oberta = false;                                   // input stays open (and empty) after its bytes
+  std::size_t sortida_maxima = 0;  // when not 0, the program is killed past this much output
 };
 
 // Full path of a built deliverable (a name with a slash is a path already).
@@ -73,7 +73,7 @@ struct Cas {
   std::optional<Fitxers> despres = {};  // when given: exactly the folder's files after
   std::string errors = {};              // exact standard error
   std::vector<std::pair<std::string, std::string>> entorn = {};
-  bool entrada_oberta = false;          // input stays open after its bytes: the program must end by itself
+  bool entrada_oberta = false;  // input stays open after its bytes: the program must end by itself
 };
 
 // Runs every case in a fresh temporary folder and checks it with GoogleTest

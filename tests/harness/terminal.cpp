@@ -31,23 +31,26 @@ const VTermScreenCallbacks avisos = {nullptr, nullptr, nullptr, en_propietat, nu
 
 void Terminal::propietat(int prop, const void *valor) {
   const auto *v = static_cast<const VTermValue *>(valor);
-  if (prop == VTERM_PROP_CURSORVISIBLE) cursor_visible_ = v->boolean;
-  else if (prop == VTERM_PROP_CURSORSHAPE) forma_cursor_ = v->number;
-  else if (prop == VTERM_PROP_CURSORBLINK) cursor_parpelleja_ = v->boolean;
+  if (prop == VTERM_PROP_CURSORVISIBLE)
+    cursor_visible_ = v->boolean;
+  else if (prop == VTERM_PROP_CURSORSHAPE)
+    forma_cursor_ = v->number;
+  else if (prop == VTERM_PROP_CURSORBLINK)
+    cursor_parpelleja_ = v->boolean;
 }
 
 Terminal::Cella Terminal::cella(int f, int c) const {
   VTermScreenCell cella;
-  vterm_screen_get_cell(pantalla_, VTermPos{f, c}, &cella);
+  vterm_screen_get_cell(pantalla_, VTermPos {f, c}, &cella);
   auto index = [](const VTermColor &color, bool defecte) { return defecte ? -1 : color.indexed.idx; };
   return {cella.chars[0], index(cella.fg, VTERM_COLOR_IS_DEFAULT_FG(&cella.fg) || !VTERM_COLOR_IS_INDEXED(&cella.fg)),
           index(cella.bg, VTERM_COLOR_IS_DEFAULT_BG(&cella.bg) || !VTERM_COLOR_IS_INDEXED(&cella.bg))};
 }
 
-Terminal::Terminal(const std::string &programa, const std::string &carpeta,
-                   const std::vector<std::string> &arguments, Mida mida_demanada, const std::string &locale)
+Terminal::Terminal(const std::string &programa, const std::string &carpeta, const std::vector<std::string> &arguments,
+                   Mida mida_demanada, const std::string &locale)
     : files_(mida_demanada.files), columnes_(mida_demanada.columnes) {
-  winsize mida{};
+  winsize mida {};
   mida.ws_row = static_cast<unsigned short>(files_);
   mida.ws_col = static_cast<unsigned short>(columnes_);
   if (openpty(&mestre_, &esclau_, nullptr, nullptr, &mida) != 0) throw std::runtime_error("openpty failed");
@@ -59,7 +62,7 @@ Terminal::Terminal(const std::string &programa, const std::string &carpeta,
   vterm_screen_reset(pantalla_, 1);
 
   std::string cami = cami_programa(programa);
-  std::vector<std::string> args{cami};
+  std::vector<std::string> args {cami};
   args.insert(args.end(), arguments.begin(), arguments.end());
   fill_ = fork();
   if (fill_ == 0) {
@@ -113,7 +116,7 @@ void Terminal::llegeix(int ms) {
     poll(nullptr, 0, ms);  // hung up: nothing more comes, the wait still passes
     return;
   }
-  pollfd p{mestre_, POLLIN, 0};
+  pollfd p {mestre_, POLLIN, 0};
   if (poll(&p, 1, ms) <= 0) return;
   char bloc[4096];
   ssize_t n;
@@ -185,7 +188,7 @@ bool Terminal::espera_aturada(int ms) {
 // Switching the slave side out of line mode makes every waiting byte
 // readable, a line finished or not.
 std::string Terminal::teclejat_pendent() {
-  termios previ{};
+  termios previ {};
   tcgetattr(esclau_, &previ);
   termios cru = previ;
   cru.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
@@ -204,7 +207,7 @@ std::string Terminal::fila(int f) const {
   std::string r;
   for (int c = 0; c < columnes_; c++) {
     VTermScreenCell cella;
-    VTermPos pos{f, c};
+    VTermPos pos {f, c};
     vterm_screen_get_cell(pantalla_, pos, &cella);
     uint32_t ch = cella.chars[0];
     if (ch == 0) ch = ' ';
@@ -242,7 +245,7 @@ int Terminal::columna_cursor() const {
 }
 
 termios Terminal::mode() const {
-  termios t{};
+  termios t {};
   tcgetattr(esclau_, &t);
   return t;
 }

@@ -27,9 +27,8 @@ class Terminal {
   using Mida = MidaTerminal;
   // The program runs with LC_ALL set to locale: "C" unless a test asks for
   // another, so that what it shows does not depend on the tester's locale.
-  Terminal(const std::string &programa, const std::string &carpeta,
-           const std::vector<std::string> &arguments = {}, Mida mida = Mida{},
-           const std::string &locale = "C");
+  Terminal(const std::string &programa, const std::string &carpeta, const std::vector<std::string> &arguments = {},
+           Mida mida = Mida {}, const std::string &locale = "C");
   ~Terminal();
   Terminal(const Terminal &) = delete;
   Terminal &operator=(const Terminal &) = delete;
@@ -83,7 +82,7 @@ class Terminal {
   pid_t fill_ = -1;
   bool acabat_ = false;
   int estat_ = -1;
-  termios mode_inicial_{};
+  termios mode_inicial_ {};
   VTerm *vt_ = nullptr;
   VTermScreen *pantalla_ = nullptr;
   int files_ = files, columnes_ = columnes;

@@ -45,9 +45,10 @@ std::string perfectes(int limit) {
 TEST(PerfectNumbers, AgainstADivisorSieve) {
   std::vector<Cas> casos;
   for (int limit : {30, 0, 1, 2, 7, 496, 10000})
-    casos.push_back({.nom = std::to_string(limit), .entrada = std::to_string(limit) + "\n",
-                     .sortida = perfectes(limit)});
-  casos.push_back({.nom = "negatives and non-numbers are asked again", .entrada = "-1\nx\n-2147483648\n6\n",
+    casos.push_back(
+        {.nom = std::to_string(limit), .entrada = std::to_string(limit) + "\n", .sortida = perfectes(limit)});
+  casos.push_back({.nom = "negatives and non-numbers are asked again",
+                   .entrada = "-1\nx\n-2147483648\n6\n",
                    .sortida = numero + numero + numero + perfectes(6)});
   casos.push_back({.nom = "end of input", .entrada = "-5\n", .sortida = numero + numero});
   prova::comprova("perfect-numbers", casos);
@@ -96,9 +97,11 @@ TEST(FactorialSum, AFormulaUpTo12) {
   std::vector<Cas> casos = {
       {.nom = "1", .entrada = "1\n", .sortida = tope + "\n\nResultat = (1!) + \b\b= 1"},
       {.nom = "3", .entrada = "3\n", .sortida = tope + "\n\nResultat = (1!) + (2!) + (3!) + \b\b= 9"},
-      {.nom = "13, 20, 100 and 0 are asked again", .entrada = "13\n20\n100\n0\n2\n",
+      {.nom = "13, 20, 100 and 0 are asked again",
+       .entrada = "13\n20\n100\n0\n2\n",
        .sortida = tope + tope + tope + tope + formula(2)},
-      {.nom = "-2 and -2147483647 are asked again", .entrada = "-2\n-2147483647\n1\n",
+      {.nom = "-2 and -2147483647 are asked again",
+       .entrada = "-2\n-2147483647\n1\n",
        .sortida = tope + tope + tope + "\n\nResultat = (1!) + \b\b= 1"},
       {.nom = "end of input after 13", .entrada = "13\n", .sortida = tope + tope},
   };
@@ -124,12 +127,13 @@ TEST(HarmonicSum, AFormulaWithTheSumInSixDigits) {
       {.nom = "1", .entrada = "1\n", .sortida = tope + "\n\nResultat = (1 / 1) + \b\b= 1"},
       {.nom = "2", .entrada = "2\n", .sortida = tope + "\n\nResultat = (1 / 1) + (1 / 2) + \b\b= 1.5"},
       {.nom = "3", .entrada = "3\n", .sortida = tope + "\n\nResultat = (1 / 1) + (1 / 2) + (1 / 3) + \b\b= 1.83333"},
-      {.nom = "0, -2 and -2147483647 are asked again", .entrada = "0\n-2\n-2147483647\n1\n",
+      {.nom = "0, -2 and -2147483647 are asked again",
+       .entrada = "0\n-2\n-2147483647\n1\n",
        .sortida = tope + tope + tope + tope + "\n\nResultat = (1 / 1) + \b\b= 1"},
       {.nom = "end of input after a refusal", .entrada = "-2\n", .sortida = tope + tope},
   };
-  for (int n : {10, 100, 1000}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                                .sortida = formula(n)});
+  for (int n : {10, 100, 1000})
+    casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = formula(n)});
   prova::comprova("harmonic-sum", casos);
   EXPECT_EQ(formula(1000).substr(formula(1000).size() - 7), "7.48547");
 }
@@ -140,18 +144,30 @@ TEST(HarmonicSum, AFormulaWithTheSumInSixDigits) {
 const std::string parella = "\n\nFica dos nombres enters (separats per espai): ";
 
 TEST(GcdSubtraction, AgainstTheLibraryGcd) {
-  std::vector<std::pair<int, int>> parelles = {
-      {12, 18}, {18, 12}, {7, 7}, {1, 100000}, {100000, 1}, {1, 2147483647}, {2147483647, 1},
-      {2147483647, 2147483646}, {2147483646, 1073741823}, {1836311903, 1134903170}, {46368, 75025},
-      {1000000007, 998244353}, {360, 840}, {65536, 98304}};
+  std::vector<std::pair<int, int>> parelles = {{12, 18},
+                                               {18, 12},
+                                               {7, 7},
+                                               {1, 100000},
+                                               {100000, 1},
+                                               {1, 2147483647},
+                                               {2147483647, 1},
+                                               {2147483647, 2147483646},
+                                               {2147483646, 1073741823},
+                                               {1836311903, 1134903170},
+                                               {46368, 75025},
+                                               {1000000007, 998244353},
+                                               {360, 840},
+                                               {65536, 98304}};
   std::vector<Cas> casos;
   for (auto [a, b] : parelles)
     casos.push_back({.nom = std::to_string(a) + " " + std::to_string(b),
                      .entrada = std::to_string(a) + " " + std::to_string(b) + "\n",
                      .sortida = parella + "\n...el mcd es " + std::to_string(std::gcd(a, b))});
-  casos.push_back({.nom = "0 5, -4 6 and 0 0 are asked again, then 12 18", .entrada = "0 5\n-4 6\n0 0\n12 18\n",
+  casos.push_back({.nom = "0 5, -4 6 and 0 0 are asked again, then 12 18",
+                   .entrada = "0 5\n-4 6\n0 0\n12 18\n",
                    .sortida = parella + parella + parella + parella + "\n...el mcd es 6"});
-  casos.push_back({.nom = "5 0, 4 -6, -4 -6 and a non-number are asked again", .entrada = "5 0\n4 -6\n-4 -6\nabc\n3 9\n",
+  casos.push_back({.nom = "5 0, 4 -6, -4 -6 and a non-number are asked again",
+                   .entrada = "5 0\n4 -6\n-4 -6\nabc\n3 9\n",
                    .sortida = parella + parella + parella + parella + parella + "\n...el mcd es 3"});
   casos.push_back({.nom = "both numbers on two lines", .entrada = "12\n18\n", .sortida = parella + "\n...el mcd es 6"});
   casos.push_back({.nom = "end of input after the first number", .entrada = "12\n", .sortida = parella});
@@ -171,25 +187,35 @@ std::string stats(const char *media, int max, int min) {
 
 TEST(NumberStats, MeanMaximumAndMinimum) {
   const std::string ningun = "\n\nNo hay ningun numero: no hay media, ni maximo, ni minimo";
-  prova::comprova("number-stats", {
-      {.nom = "5, -2, 8", .entrada = "3\n5\n-2\n8\n", .sortida = cantidad + pon(1) + pon(2) + pon(3) + stats("3.67", 8, -2)},
-      {.nom = "one number", .entrada = "1\n-7\n", .sortida = cantidad + pon(1) + stats("-7.00", -7, -7)},
-      {.nom = "all on one line", .entrada = "4 1 2 3 4\n",
-       .sortida = cantidad + pon(1) + pon(2) + pon(3) + pon(4) + stats("2.50", 4, 1)},
-      // In float 2147483647 is 2147483648: the sum is 0, not -1.
-      {.nom = "the extreme ints", .entrada = "2\n2147483647\n-2147483648\n",
-       .sortida = cantidad + pon(1) + pon(2) + stats("0.00", 2147483647, -2147483647 - 1)},
-      // The sum is a float: 16777216 + 1 stays 16777216, so the mean is not 8388608.50.
-      {.nom = "the sum in single precision", .entrada = "2\n16777216\n1\n",
-       .sortida = cantidad + pon(1) + pon(2) + stats("8388608.00", 16777216, 1)},
-      {.nom = "count 0", .entrada = "0\n", .sortida = cantidad + ningun},
-      {.nom = "count -3", .entrada = "-3\n", .sortida = cantidad + ningun},
-      {.nom = "a non-number is asked again for the same k", .entrada = "2\n5\nabc\n7\n",
-       .sortida = cantidad + pon(1) + pon(2) + pon(2) + stats("6.00", 7, 5)},
-      {.nom = "a non-number count is asked again", .entrada = "dos\n1\n3\n", .sortida = cantidad + cantidad + pon(1) + stats("3.00", 3, 3)},
-      {.nom = "fewer numbers than the count", .entrada = "2\n5\n", .sortida = cantidad + pon(1) + pon(2)},
-      {.nom = "no input", .entrada = "", .sortida = cantidad},
-  });
+  prova::comprova(
+      "number-stats",
+      {
+          {.nom = "5, -2, 8",
+           .entrada = "3\n5\n-2\n8\n",
+           .sortida = cantidad + pon(1) + pon(2) + pon(3) + stats("3.67", 8, -2)},
+          {.nom = "one number", .entrada = "1\n-7\n", .sortida = cantidad + pon(1) + stats("-7.00", -7, -7)},
+          {.nom = "all on one line",
+           .entrada = "4 1 2 3 4\n",
+           .sortida = cantidad + pon(1) + pon(2) + pon(3) + pon(4) + stats("2.50", 4, 1)},
+          // In float 2147483647 is 2147483648: the sum is 0, not -1.
+          {.nom = "the extreme ints",
+           .entrada = "2\n2147483647\n-2147483648\n",
+           .sortida = cantidad + pon(1) + pon(2) + stats("0.00", 2147483647, -2147483647 - 1)},
+          // The sum is a float: 16777216 + 1 stays 16777216, so the mean is not 8388608.50.
+          {.nom = "the sum in single precision",
+           .entrada = "2\n16777216\n1\n",
+           .sortida = cantidad + pon(1) + pon(2) + stats("8388608.00", 16777216, 1)},
+          {.nom = "count 0", .entrada = "0\n", .sortida = cantidad + ningun},
+          {.nom = "count -3", .entrada = "-3\n", .sortida = cantidad + ningun},
+          {.nom = "a non-number is asked again for the same k",
+           .entrada = "2\n5\nabc\n7\n",
+           .sortida = cantidad + pon(1) + pon(2) + pon(2) + stats("6.00", 7, 5)},
+          {.nom = "a non-number count is asked again",
+           .entrada = "dos\n1\n3\n",
+           .sortida = cantidad + cantidad + pon(1) + stats("3.00", 3, 3)},
+          {.nom = "fewer numbers than the count", .entrada = "2\n5\n", .sortida = cantidad + pon(1) + pon(2)},
+          {.nom = "no input", .entrada = "", .sortida = cantidad},
+      });
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ std::string triangle_dret(int n) {
 
 std::string triangle_invertit(int n) {
   std::string r;
-  for (int blancs = 0; blancs < n - 1; blancs++) r += std::string(blancs, ' ') + std::string(n - 1 - blancs, '*') + "\n";
+  for (int blancs = 0; blancs < n - 1; blancs++)
+    r += std::string(blancs, ' ') + std::string(n - 1 - blancs, '*') + "\n";
   return r;
 }
 
@@ -89,11 +90,11 @@ std::string piramide(int n) {
 
 TEST(StarSquare, CellsOfStarAndBlank) {
   prova::comprova("star-square", {
-      {.nom = "1: one cell", .entrada = "1\n", .sortida = tope + "* \n"},
-      {.nom = "3", .entrada = "3\n", .sortida = tope + "* * * \n* * * \n* * * \n"},
-      {.nom = "17", .entrada = "17\n", .sortida = tope + quadrat_ple(17)},
-      {.nom = "120", .entrada = "120\n", .sortida = tope + quadrat_ple(120)},
-  });
+                                     {.nom = "1: one cell", .entrada = "1\n", .sortida = tope + "* \n"},
+                                     {.nom = "3", .entrada = "3\n", .sortida = tope + "* * * \n* * * \n* * * \n"},
+                                     {.nom = "17", .entrada = "17\n", .sortida = tope + quadrat_ple(17)},
+                                     {.nom = "120", .entrada = "120\n", .sortida = tope + quadrat_ple(120)},
+                                 });
 }
 
 TEST(HollowSquare, OnlyTheOutline) {
@@ -103,8 +104,8 @@ TEST(HollowSquare, OnlyTheOutline) {
       {.nom = "2", .entrada = "2\n", .sortida = tope + "**\n**\n"},
       {.nom = "5", .entrada = "5\n", .sortida = tope + "*****\n*   *\n*   *\n*   *\n*****\n"},
   };
-  for (int n : {4, 10, 31, 200}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                                 .sortida = tope + quadrat_buit(n)});
+  for (int n : {4, 10, 31, 200})
+    casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = tope + quadrat_buit(n)});
   prova::comprova("hollow-square", casos);
 }
 
@@ -118,8 +119,8 @@ TEST(StarTriangle, OneRowPerLine) {
       {.nom = "the smallest int draws nothing", .entrada = "-2147483648\n", .sortida = lineas},
       {.nom = "a non-number is asked again", .entrada = "tres\n3\n", .sortida = lineas + lineas + "*\n**\n***\n"},
   };
-  for (int n : {25, 150}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                          .sortida = lineas + triangle(n)});
+  for (int n : {25, 150})
+    casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = lineas + triangle(n)});
   prova::comprova("star-triangle", casos);
 }
 
@@ -131,8 +132,9 @@ TEST(StarTriangleRight, OneRowLessThanAsked) {
   };
   for (const char *n : {"1", "0", "-3", "-2147483648"})
     casos.push_back({.nom = std::string(n) + " draws nothing", .entrada = std::string(n) + "\n", .sortida = lineas});
-  for (int n : {5, 30, 150}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                             .sortida = lineas + triangle_dret(n)});
+  for (int n : {5, 30, 150})
+    casos.push_back(
+        {.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = lineas + triangle_dret(n)});
   prova::comprova("star-triangle-right", casos);
 }
 
@@ -144,8 +146,9 @@ TEST(StarTriangleInverted, OneRowLessThanAsked) {
   };
   for (const char *n : {"1", "0", "-3", "-2147483648"})
     casos.push_back({.nom = std::string(n) + " draws nothing", .entrada = std::string(n) + "\n", .sortida = lineas});
-  for (int n : {5, 30, 150}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                             .sortida = lineas + triangle_invertit(n)});
+  for (int n : {5, 30, 150})
+    casos.push_back(
+        {.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = lineas + triangle_invertit(n)});
   prova::comprova("star-triangle-inverted", casos);
 }
 
@@ -154,8 +157,8 @@ TEST(LetterDiagonal, FromZDownwardsAndBelowA) {
       {.nom = "3", .entrada = "3\n", .sortida = tope + "  z\n y\nx\n"},
       {.nom = "1", .entrada = "1\n", .sortida = tope + "z\n"},
   };
-  for (int n : {26, 27, 28, 90}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                                 .sortida = tope + diagonal(n)});
+  for (int n : {26, 27, 28, 90})
+    casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = tope + diagonal(n)});
   prova::comprova("letter-diagonal", casos);
   // The generator's own ends: 26 rows end at 'a', 28 go on to '`' and '_'.
   EXPECT_EQ(diagonal(26).substr(diagonal(26).size() - 2), "a\n");
@@ -177,8 +180,9 @@ TEST(NumberTriangle, ConsecutiveNumbersInThreeColumns) {
       {.nom = "1", .entrada = "1\n", .sortida = tope + "  1\n"},
   };
   // 45 rows pass 999 (four columns then); 50 is the Part's largest shown.
-  for (int n : {13, 45, 50}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                             .sortida = tope + triangle_numeros(n)});
+  for (int n : {13, 45, 50})
+    casos.push_back(
+        {.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = tope + triangle_numeros(n)});
   prova::comprova("number-triangle", casos);
   EXPECT_NE(triangle_numeros(45).find("9991000"), std::string::npos);
 }
@@ -186,40 +190,47 @@ TEST(NumberTriangle, ConsecutiveNumbersInThreeColumns) {
 TEST(NumberPyramid, GrowsToTheMiddleRow) {
   std::vector<Cas> casos = {
       {.nom = "5", .entrada = "5\n", .sortida = tope + "\t[La meitat es: 3]\n1 \n1 2 \n1 2 3 \n1 2 \n1 \n"},
-      {.nom = "4: the last row is empty", .entrada = "4\n",
-       .sortida = tope + "\t[La meitat es: 2]\n1 \n1 2 \n1 \n\n"},
+      {.nom = "4: the last row is empty", .entrada = "4\n", .sortida = tope + "\t[La meitat es: 2]\n1 \n1 2 \n1 \n\n"},
       {.nom = "1", .entrada = "1\n", .sortida = tope + "\t[La meitat es: 1]\n1 \n"},
       {.nom = "2", .entrada = "2\n", .sortida = tope + "\t[La meitat es: 1]\n1 \n\n"},
   };
-  for (int n : {9, 12, 41, 100}) casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n",
-                                                 .sortida = tope + piramide(n)});
+  for (int n : {9, 12, 41, 100})
+    casos.push_back({.nom = std::to_string(n), .entrada = std::to_string(n) + "\n", .sortida = tope + piramide(n)});
   prova::comprova("number-pyramid", casos);
 }
 
 TEST(Alphabet, OneLineWithoutABreak) {
-  prova::comprova("alphabet", {{.nom = "no input", .entrada = "",
-                                .sortida = "a b c d e f g h i j k l m n o p q r s t u v w x y z "}});
+  prova::comprova(
+      "alphabet",
+      {{.nom = "no input", .entrada = "", .sortida = "a b c d e f g h i j k l m n o p q r s t u v w x y z "}});
 }
 
 // The limit prompt of the five figures that have it.
 TEST(LimitPrompt, RepeatsSilentlyUntilAboveZero) {
-  for (const char *programa : {"star-square", "hollow-square", "letter-diagonal", "number-triangle", "number-pyramid"}) {
-    prova::comprova(programa, {
-        {.nom = "0, -2, the smallest ints and a non-number", .entrada = "0\n-2\n-2147483647\n-2147483648\nx\n1\n",
-         .sortida = repeteix(tope, 6) + (std::string(programa) == "star-square"       ? "* \n"
-                                         : std::string(programa) == "hollow-square"   ? "*\n"
-                                         : std::string(programa) == "letter-diagonal" ? "z\n"
-                                         : std::string(programa) == "number-triangle" ? "  1\n"
-                                                                                      : "\t[La meitat es: 1]\n1 \n")},
-        {.nom = "x then 3 prints the prompt twice", .entrada = "x\n3\n",
-         .sortida = tope + tope + (std::string(programa) == "star-square"       ? quadrat_ple(3)
-                                   : std::string(programa) == "hollow-square"   ? quadrat_buit(3)
-                                   : std::string(programa) == "letter-diagonal" ? diagonal(3)
-                                   : std::string(programa) == "number-triangle" ? triangle_numeros(3)
-                                                                                : piramide(3))},
-        {.nom = "end of input after refusals: no figure", .entrada = "0\n-1\n", .sortida = tope + tope + tope},
-        {.nom = "no input", .entrada = "", .sortida = tope},
-    });
+  for (const char *programa :
+       {"star-square", "hollow-square", "letter-diagonal", "number-triangle", "number-pyramid"}) {
+    prova::comprova(
+        programa,
+        {
+            {.nom = "0, -2, the smallest ints and a non-number",
+             .entrada = "0\n-2\n-2147483647\n-2147483648\nx\n1\n",
+             .sortida =
+                 repeteix(tope, 6) + (std::string(programa) == "star-square"       ? "* \n"
+                                      : std::string(programa) == "hollow-square"   ? "*\n"
+                                      : std::string(programa) == "letter-diagonal" ? "z\n"
+                                      : std::string(programa) == "number-triangle" ? "  1\n"
+                                                                                   : "\t[La meitat es: 1]\n1 \n")},
+            {.nom = "x then 3 prints the prompt twice",
+             .entrada = "x\n3\n",
+             .sortida = tope + tope +
+                        (std::string(programa) == "star-square"       ? quadrat_ple(3)
+                         : std::string(programa) == "hollow-square"   ? quadrat_buit(3)
+                         : std::string(programa) == "letter-diagonal" ? diagonal(3)
+                         : std::string(programa) == "number-triangle" ? triangle_numeros(3)
+                                                                      : piramide(3))},
+            {.nom = "end of input after refusals: no figure", .entrada = "0\n-1\n", .sortida = tope + tope + tope},
+            {.nom = "no input", .entrada = "", .sortida = tope},
+        });
   }
 }
 

@@ -41,12 +41,17 @@ const std::vector<Sessio> &sessions_numeriques() {
       {"letter-diagonal", {{tope, "2\n"}}, " z\ny\n"},
       {"number-triangle", {{tope, "2\n"}}, "  1\n  2  3\n"},
       {"number-pyramid", {{tope, "3\n"}}, "\t[La meitat es: 2]\n1 \n1 2 \n1 \n"},
-      {"perfect-numbers", {{"Entra un numero: ", "2\n"}}, "100.00% (2)" + std::string(28, '\b') + "               \nFin"},
+      {"perfect-numbers",
+       {{"Entra un numero: ", "2\n"}},
+       "100.00% (2)" + std::string(28, '\b') + "               \nFin"},
       {"factorial-sum", {{tope, "2\n"}}, "\n\nResultat = (1!) + (2!) + \b\b= 3"},
       {"harmonic-sum", {{tope, "2\n"}}, "\n\nResultat = (1 / 1) + (1 / 2) + \b\b= 1.5"},
       {"gcd-subtraction", {{parella, "4 6\n"}}, "\n...el mcd es 2"},
       {"number-stats",
-       {{cantidad, "3\n"}, {"Pon el numero #1: ", "4\n"}, {"Pon el numero #2: ", "-1\n"}, {"Pon el numero #3: ", "9\n"}},
+       {{cantidad, "3\n"},
+        {"Pon el numero #1: ", "4\n"},
+        {"Pon el numero #2: ", "-1\n"},
+        {"Pon el numero #3: ", "9\n"}},
        "\n\nLa media es: 4.00, el maximo es: 9, y el minimo es: -1"},
   };
   return s;
@@ -56,7 +61,7 @@ const std::vector<Sessio> &sessions_numeriques() {
 std::vector<Cas> refusals(const Sessio &s, const std::string &resposta, const std::string &nom) {
   std::vector<Cas> casos;
   for (std::size_t k = 0; k < s.passos.size(); k++) {
-    Cas c{.nom = nom + " at prompt " + std::to_string(k + 1), .entrada = {}, .sortida = {}};
+    Cas c {.nom = nom + " at prompt " + std::to_string(k + 1), .entrada = {}, .sortida = {}};
     for (std::size_t i = 0; i < s.passos.size(); i++) {
       if (i == k) {
         c.entrada += resposta;
@@ -79,13 +84,15 @@ TEST(LoopInput, CutAfterEachLineEndsAtThePromptThatMetTheEnd) {
       sortida += p.pregunta;
       // The end of input at this prompt, and the same with a blank line left.
       casos.push_back({.nom = "cut before: " + prova::visible(p.linia), .entrada = entrada, .sortida = sortida});
-      casos.push_back({.nom = "blank lines before the end: " + prova::visible(p.linia), .entrada = entrada + "\n \n\t\n",
+      casos.push_back({.nom = "blank lines before the end: " + prova::visible(p.linia),
+                       .entrada = entrada + "\n \n\t\n",
                        .sortida = sortida});
       entrada += p.linia;
     }
     casos.push_back({.nom = "the whole session", .entrada = entrada, .sortida = sortida + s.resultat});
     // A last line without its line feed counts as typed.
-    casos.push_back({.nom = "no final line feed", .entrada = entrada.substr(0, entrada.size() - 1),
+    casos.push_back({.nom = "no final line feed",
+                     .entrada = entrada.substr(0, entrada.size() - 1),
                      .sortida = sortida + s.resultat});
     prova::comprova(s.programa, casos);
   }
@@ -94,7 +101,7 @@ TEST(LoopInput, CutAfterEachLineEndsAtThePromptThatMetTheEnd) {
 TEST(LoopInput, RefusedRepliesAskTheSamePromptAgain) {
   for (const Sessio &s : sessions_numeriques()) {
     std::vector<Cas> casos;
-    for (auto [resposta, nom] : std::vector<std::pair<std::string, std::string>>{
+    for (auto [resposta, nom] : std::vector<std::pair<std::string, std::string>> {
              {"abc\n", "a non-number"},
              {"2147483648\n", "2147483648"},
              {"-2147483649\n", "-2147483649"},
@@ -115,7 +122,7 @@ TEST(LoopInput, RefusedRepliesAskTheSamePromptAgain) {
 TEST(LoopInput, ThePauseWaitsForOneKey) {
   std::vector<std::pair<std::string, Cas>> casos;
   for (const Sessio &s : sessions_numeriques()) {
-    Cas c{.nom = "pause after the session", .entrada = {}, .sortida = {}, .entrada_oberta = true};
+    Cas c {.nom = "pause after the session", .entrada = {}, .sortida = {}, .entrada_oberta = true};
     for (const Pas &p : s.passos) {
       c.entrada += p.linia;
       c.sortida += p.pregunta;
@@ -124,24 +131,32 @@ TEST(LoopInput, ThePauseWaitsForOneKey) {
     c.sortida += s.resultat;
     casos.push_back({s.programa, c});
   }
-  casos.push_back({"alphabet", {.nom = "pause", .entrada = "k", .sortida = "a b c d e f g h i j k l m n o p q r s t u v w x y z ",
-                                .entrada_oberta = true}});
-  casos.push_back({"number-stats", {.nom = "pause after no numbers", .entrada = "0\nk",
-                                    .sortida = cantidad + "\n\nNo hay ningun numero: no hay media, ni maximo, ni minimo",
-                                    .entrada_oberta = true}});
-  casos.push_back({"star-triangle", {.nom = "pause after no rows", .entrada = "0\nk", .sortida = lineas,
-                                     .entrada_oberta = true}});
-  casos.push_back({"char-count", {.nom = "pause", .entrada = "ab\nk", .sortida = caracter + "\nCaracters introduis: 2",
-                                  .entrada_oberta = true}});
-  casos.push_back({"prompted-char-count", {.nom = "pause", .entrada = "ab\n\nk",
-                                           .sortida = caracter + caracter + "\nCaracters introduis: 1",
-                                           .entrada_oberta = true}});
+  casos.push_back({"alphabet",
+                   {.nom = "pause",
+                    .entrada = "k",
+                    .sortida = "a b c d e f g h i j k l m n o p q r s t u v w x y z ",
+                    .entrada_oberta = true}});
+  casos.push_back({"number-stats",
+                   {.nom = "pause after no numbers",
+                    .entrada = "0\nk",
+                    .sortida = cantidad + "\n\nNo hay ningun numero: no hay media, ni maximo, ni minimo",
+                    .entrada_oberta = true}});
+  casos.push_back(
+      {"star-triangle", {.nom = "pause after no rows", .entrada = "0\nk", .sortida = lineas, .entrada_oberta = true}});
+  casos.push_back(
+      {"char-count",
+       {.nom = "pause", .entrada = "ab\nk", .sortida = caracter + "\nCaracters introduis: 2", .entrada_oberta = true}});
+  casos.push_back({"prompted-char-count",
+                   {.nom = "pause",
+                    .entrada = "ab\n\nk",
+                    .sortida = caracter + caracter + "\nCaracters introduis: 1",
+                    .entrada_oberta = true}});
   casos.push_back({"case-swap", {.nom = "pause", .entrada = "aB\nk", .sortida = frase + "Ab", .entrada_oberta = true}});
   for (const auto &[programa, c] : casos) prova::comprova(programa, {c});
   // factorial-table: only its ending matters here.
   prova::CarpetaTemporal carpeta;
-  prova::Resultat r = prova::executa({.programa = "factorial-table", .entrada = "k", .carpeta = carpeta.cami(),
-                                      .entrada_oberta = true});
+  prova::Resultat r = prova::executa(
+      {.programa = "factorial-table", .entrada = "k", .carpeta = carpeta.cami(), .entrada_oberta = true});
   EXPECT_FALSE(r.temps_esgotat);
   EXPECT_EQ(r.estat, 0);
 }
@@ -159,16 +174,15 @@ TEST(LoopInput, HostileInputEndsEveryProgram) {
       {"blank lines", "\n\n   \n\t\n\n"},
       {"no input", ""},
   };
-  for (const char *programa :
-       {"star-square", "hollow-square", "star-triangle", "star-triangle-right", "star-triangle-inverted",
-        "letter-diagonal", "number-triangle", "number-pyramid", "alphabet", "perfect-numbers", "factorial-table",
-        "factorial-sum", "harmonic-sum", "gcd-subtraction", "number-stats", "char-count", "prompted-char-count",
-        "case-swap"}) {
+  for (const char *programa : {"star-square", "hollow-square", "star-triangle", "star-triangle-right",
+                               "star-triangle-inverted", "letter-diagonal", "number-triangle", "number-pyramid",
+                               "alphabet", "perfect-numbers", "factorial-table", "factorial-sum", "harmonic-sum",
+                               "gcd-subtraction", "number-stats", "char-count", "prompted-char-count", "case-swap"}) {
     for (const auto &[nom, entrada] : entrades) {
       SCOPED_TRACE(std::string(programa) + ": " + nom);
       prova::CarpetaTemporal carpeta;
-      prova::Resultat r = prova::executa({.programa = programa, .entrada = entrada, .carpeta = carpeta.cami(),
-                                          .temps_maxim_ms = 10000});
+      prova::Resultat r = prova::executa(
+          {.programa = programa, .entrada = entrada, .carpeta = carpeta.cami(), .temps_maxim_ms = 10000});
       EXPECT_FALSE(r.temps_esgotat);
       EXPECT_EQ(r.estat, 0);
       EXPECT_EQ(r.errors, "");

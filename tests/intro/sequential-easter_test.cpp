@@ -15,10 +15,9 @@ const std::string pregunta = "\n\nIntrodueix l'any: \n";
 // The anonymous Gregorian algorithm (Meeus, Jones, Butcher): a formulation
 // independent of Gauss's rule with its two exceptions.
 std::string pasqua(std::int64_t any) {
-  std::int64_t a = any % 19, b = any / 100, c = any % 100, d = b / 4, e = b % 4, f = (b + 8) / 25,
-               g = (b - f + 1) / 3, h = (19 * a + b - d - g + 15) % 30, i = c / 4, k = c % 4,
-               l = (32 + 2 * e + 2 * i - h - k) % 7, m = (a + 11 * h + 22 * l) / 451,
-               mes = (h + l - 7 * m + 114) / 31, dia = (h + l - 7 * m + 114) % 31 + 1;
+  std::int64_t a = any % 19, b = any / 100, c = any % 100, d = b / 4, e = b % 4, f = (b + 8) / 25, g = (b - f + 1) / 3,
+               h = (19 * a + b - d - g + 15) % 30, i = c / 4, k = c % 4, l = (32 + 2 * e + 2 * i - h - k) % 7,
+               m = (a + 11 * h + 22 * l) / 451, mes = (h + l - 7 * m + 114) / 31, dia = (h + l - 7 * m + 114) % 31 + 1;
   return pregunta + "El diumenge de pasqua seria el dia " + std::to_string(dia) +
          (mes == 3 ? " de Mar\x87" : " de Abril") + "\n\n";
 }
@@ -38,8 +37,8 @@ TEST(EasterDate, ExamplesAndTheOraclesAgreement) {
   EXPECT_EQ(pasqua(1954), pregunta + "El diumenge de pasqua seria el dia 18 de Abril\n\n");
   EXPECT_EQ(pasqua(2100), pregunta + "El diumenge de pasqua seria el dia 28 de Mar\x87\n\n");
   EXPECT_EQ(pasqua(2147483647), pregunta + "El diumenge de pasqua seria el dia 14 de Abril\n\n");
-  comprova_anys({2006, 2007, 2008, 1981, 1954, 2049, 2076, 1609, 2106, 1583, 1700, 1818, 2100, 2200, 4100,
-                 100000, 2147483647});
+  comprova_anys(
+      {2006, 2007, 2008, 1981, 1954, 2049, 2076, 1609, 2106, 1583, 1700, 1818, 2100, 2200, 4100, 100000, 2147483647});
 }
 
 TEST(EasterDate, EveryYearOf1900To2099) {
@@ -70,7 +69,8 @@ TEST(EasterDate, SeededRandomYearsUpToTheIntMaximum) {
 TEST(EasterDate, YearsBeforeTheGregorianCalendar) {
   std::vector<prova::Cas> casos;
   for (const char *any : {"1582", "1000", "0", "-1", "-1000", "-2147483648"})
-    casos.push_back({.nom = any, .entrada = std::string(any) + "\n",
+    casos.push_back({.nom = any,
+                     .entrada = std::string(any) + "\n",
                      .sortida = pregunta + "L'any ha de ser 1583 o posterior (calendari gregoria)\n\n"});
   prova::comprova("easter-date", casos);
 }

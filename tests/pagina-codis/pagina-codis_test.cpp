@@ -53,7 +53,9 @@ TEST(PaginaCodis, ControlBytesShowTheConsoleGlyphsAndTypedTextBecomesBytes) {
   EXPECT_EQ(glif(27), "←");
   EXPECT_EQ(glif(127), "⌂");
   std::string nom = "Çèlia\n";
-  EXPECT_EQ(plataforma::intern::a_pagina_codis(nom.data(), nom.size()), "\x80\x8A" "lia\n");
+  EXPECT_EQ(plataforma::intern::a_pagina_codis(nom.data(), nom.size()),
+            "\x80\x8A"
+            "lia\n");
   std::string euro = "5€ ñ";  // the euro sign is not in the code page
   EXPECT_EQ(plataforma::intern::a_pagina_codis(euro.data(), euro.size()), "5? \xA4");
   std::string trencat = "a\xC3";  // a character cut short passes as it came
@@ -112,7 +114,9 @@ TEST(PaginaCodisTerminal, ATypedNameIsStoredInTheCodePageAndListedAligned) {
   t.escriu(" ");
   EXPECT_EQ(t.espera_final(), 0);
   // The record starts with its 4-byte number, then the name.
-  EXPECT_EQ(carpeta.llegeix("agenda.dat").substr(4, 6), std::string("\x80\x8A" "lia\0", 6));
+  EXPECT_EQ(carpeta.llegeix("agenda.dat").substr(4, 6), std::string("\x80\x8A"
+                                                                    "lia\0",
+                                                                    6));
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ std::vector<int> primers(unsigned semilla, int quants) {
 }
 
 TEST(Atzar, TheOriginalSequences) {
-  EXPECT_EQ(primers(1, 5), (std::vector<int>{41, 18467, 6334, 26500, 19169}));
-  EXPECT_EQ(primers(0, 3), (std::vector<int>{38, 7719, 21238}));
+  EXPECT_EQ(primers(1, 5), (std::vector<int> {41, 18467, 6334, 26500, 19169}));
+  EXPECT_EQ(primers(0, 3), (std::vector<int> {38, 7719, 21238}));
 }
 
 TEST(Atzar, AgreesWithTheStepRuleOverALongRun) {

@@ -14,8 +14,11 @@ TEST(Textos, StrcmpiFoldsOnlyAToZ) {
   EXPECT_LT(plataforma::_strcmpi("pla ", "plana"), 0);  // blank before letters
   EXPECT_GT(plataforma::_strcmpi("b", "A"), 0);
   EXPECT_EQ(plataforma::_strcmpi("abc", "ab"), 'c');
-  EXPECT_EQ(plataforma::_strcmpi("[", "a"), '[' - 'a');      // '[' is not folded onto '{'
-  EXPECT_GT(plataforma::_strcmpi("\xC7", "\xE7" "x"), -256);  // unsigned bytes, no folding
+  EXPECT_EQ(plataforma::_strcmpi("[", "a"), '[' - 'a');  // '[' is not folded onto '{'
+  EXPECT_GT(plataforma::_strcmpi("\xC7",
+                                 "\xE7"
+                                 "x"),
+            -256);  // unsigned bytes, no folding
   EXPECT_EQ(plataforma::_strcmpi("\xC7", "\xE7"), 0xC7 - 0xE7);
   EXPECT_EQ(plataforma::_strcmpi("", ""), 0);
 }

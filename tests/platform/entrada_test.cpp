@@ -13,14 +13,14 @@
 #include <string>
 
 #include "fill.h"
-#include "programa.h"
 #include "plataforma.h"
+#include "programa.h"
 
 namespace {
 
+using prova::en_fill;
 using prova::Fill;
 using prova::Origen;
-using prova::en_fill;
 
 class Entrada : public ::testing::TestWithParam<Origen> {
  protected:
@@ -74,7 +74,6 @@ TEST_P(Entrada, DroppingWithNothingPendingNeitherDropsNorWaits) {
     std::printf("%c", std::getchar());
   });
   EXPECT_EQ(f.sortida, "b");
-
 }
 
 TEST_P(Entrada, BytesOneByOneThenEscAtTheEnd) {
@@ -99,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(CanonadaIFitxer, Entrada, ::testing::Values(Origen::can
 // An open and empty pipe: nothing is there yet, and nothing waits for it.
 TEST(EntradaOberta, DroppingWithNothingTypedReturnsAtOnce) {
   Fill g = en_fill(
-      "", [] {
+      "",
+      [] {
         plataforma::fflush(stdin);
         std::printf("tornat\n");
         std::fflush(stdout);
@@ -111,7 +111,8 @@ TEST(EntradaOberta, DroppingWithNothingTypedReturnsAtOnce) {
 
 TEST(EntradaOberta, KbhitSaysNoKey) {
   Fill g = en_fill(
-      "", [] {
+      "",
+      [] {
         std::printf("%d", plataforma::_kbhit());
         std::fflush(stdout);
       },
@@ -163,7 +164,7 @@ TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {
     std::string vist;
     auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (vist.size() < 6 && std::chrono::steady_clock::now() < limit) {
-      pollfd p{out[0], POLLIN, 0};
+      pollfd p {out[0], POLLIN, 0};
       if (poll(&p, 1, 100) <= 0) continue;
       char bloc[64];
       ssize_t n = read(out[0], bloc, sizeof bloc);

@@ -16,7 +16,9 @@ using prova::Origen;
 
 class Ordres : public ::testing::TestWithParam<Origen> {
  protected:
-  Fill fill(const std::string &entrada, const std::function<void()> &cos) { return prova::en_fill(entrada, cos, GetParam()); }
+  Fill fill(const std::string &entrada, const std::function<void()> &cos) {
+    return prova::en_fill(entrada, cos, GetParam());
+  }
 };
 
 TEST_P(Ordres, EveryPauseFormAndWhatItPrints) {

@@ -16,12 +16,14 @@ using prova::en_fill;
 // Reads the input with "%d" until it ends, printing each answer: the value,
 // "no" for a line that did not match, then "fi".
 std::string enters(const std::string &entrada) {
-  return en_fill(entrada, [] {
-           int x = 0, r;
-           while ((r = lectura::llegeix_valors("%d", &x)) != lectura::fi_entrada)
-             r == 1 ? std::printf("%d ", x) : std::printf("no ");
-           std::printf("fi");
-         }).sortida;
+  return en_fill(entrada,
+                 [] {
+                   int x = 0, r;
+                   while ((r = lectura::llegeix_valors("%d", &x)) != lectura::fi_entrada)
+                     r == 1 ? std::printf("%d ", x) : std::printf("no ");
+                   std::printf("fi");
+                 })
+      .sortida;
 }
 
 TEST(Lectura, IntegersOutsideTheirRangeDoNotMatch) {
@@ -51,29 +53,33 @@ TEST(Lectura, WhatFollowsANumberStaysForTheNextRead) {
 
 TEST(Lectura, EveryIntegerSizeHasItsOwnRange) {
   auto llegeix = [](const char *entrada, auto llegidor) { return en_fill(entrada, llegidor).sortida; };
-  EXPECT_EQ(llegeix("32767\n32768\n-32768\n-32769\n", [] {
-              short h = 0;
-              for (int i = 0; i < 4; i++)
-                lectura::llegeix_valors("%hd", &h) == 1 ? std::printf("%d ", h) : std::printf("no ");
-            }),
+  EXPECT_EQ(llegeix("32767\n32768\n-32768\n-32769\n",
+                    [] {
+                      short h = 0;
+                      for (int i = 0; i < 4; i++)
+                        lectura::llegeix_valors("%hd", &h) == 1 ? std::printf("%d ", h) : std::printf("no ");
+                    }),
             "32767 no -32768 no ");
-  EXPECT_EQ(llegeix("4294967295\n4294967296\n-1\n", [] {
-              unsigned u = 0;
-              for (int i = 0; i < 3; i++)
-                lectura::llegeix_valors("%u", &u) == 1 ? std::printf("%u ", u) : std::printf("no ");
-            }),
+  EXPECT_EQ(llegeix("4294967295\n4294967296\n-1\n",
+                    [] {
+                      unsigned u = 0;
+                      for (int i = 0; i < 3; i++)
+                        lectura::llegeix_valors("%u", &u) == 1 ? std::printf("%u ", u) : std::printf("no ");
+                    }),
             "4294967295 no no ");
-  EXPECT_EQ(llegeix("9223372036854775807 9223372036854775808\n-9223372036854775808\n", [] {
-              long long q = 0;
-              for (int i = 0; i < 3; i++)
-                lectura::llegeix_valors("%lld", &q) == 1 ? std::printf("%lld ", q) : std::printf("no ");
-            }),
+  EXPECT_EQ(llegeix("9223372036854775807 9223372036854775808\n-9223372036854775808\n",
+                    [] {
+                      long long q = 0;
+                      for (int i = 0; i < 3; i++)
+                        lectura::llegeix_valors("%lld", &q) == 1 ? std::printf("%lld ", q) : std::printf("no ");
+                    }),
             "9223372036854775807 no -9223372036854775808 ");
-  EXPECT_EQ(llegeix("0x1f 017 12\n", [] {
-              int a = 0, b = 0, c = 0;
-              int r = lectura::llegeix_valors("%i %i %i", &a, &b, &c);
-              std::printf("%d %d %d %d", r, a, b, c);
-            }),
+  EXPECT_EQ(llegeix("0x1f 017 12\n",
+                    [] {
+                      int a = 0, b = 0, c = 0;
+                      int r = lectura::llegeix_valors("%i %i %i", &a, &b, &c);
+                      std::printf("%d %d %d %d", r, a, b, c);
+                    }),
             "1 31 15 12");
 }
 
@@ -107,11 +113,13 @@ TEST(Lectura, TheEscanejaEngineCountsAsScanfDoes) {
                     std::printf("%d %d|", r, a);
                   }).sortida;
   EXPECT_EQ(s, "1 5|0|1 7|");
-  EXPECT_EQ(en_fill("", [] {
-              int a;
-              void *const desti[] = {&a};
-              std::printf("%d", lectura::escaneja("%d", desti));
-            }).sortida,
+  EXPECT_EQ(en_fill("",
+                    [] {
+                      int a;
+                      void *const desti[] = {&a};
+                      std::printf("%d", lectura::escaneja("%d", desti));
+                    })
+                .sortida,
             "-1");
 }
 
@@ -129,26 +137,32 @@ TEST(Demana, AsksUntilTheNumberIsInRange) {
 }
 
 TEST(Demana, EndOfInputIsReportedAndThePredicateForm) {
-  EXPECT_EQ(en_fill("3\n", [] {
-              int n = 0;
-              std::printf("[%d]", lectura::demana("N? ", n, [](int v) { return v % 2 == 0; }));
-            }).sortida,
+  EXPECT_EQ(en_fill("3\n",
+                    [] {
+                      int n = 0;
+                      std::printf("[%d]", lectura::demana("N? ", n, [](int v) { return v % 2 == 0; }));
+                    })
+                .sortida,
             "N? N? [0]");
-  EXPECT_EQ(en_fill("2.5\nnan\n0.5\n", [] {
-              double d = 0;
-              bool r = lectura::demana("D? ", d, 0.0, 1.0);
-              std::printf("[%d %g]", r, d);
-            }).sortida,
+  EXPECT_EQ(en_fill("2.5\nnan\n0.5\n",
+                    [] {
+                      double d = 0;
+                      bool r = lectura::demana("D? ", d, 0.0, 1.0);
+                      std::printf("[%d %g]", r, d);
+                    })
+                .sortida,
             "D? D? D? [1 0.5]");
 }
 
 TEST(Demana, TheRestOfTheLineIsKeptOrDropped) {
   auto amb = [](lectura::Resta resta) {
-    return en_fill("4 x\n", [resta] {
-             int n = 0;
-             lectura::demana("N? ", n, 0, 9, nullptr, resta);
-             std::printf("[%d %d]", n, std::getchar());
-           }).sortida;
+    return en_fill("4 x\n",
+                   [resta] {
+                     int n = 0;
+                     lectura::demana("N? ", n, 0, 9, nullptr, resta);
+                     std::printf("[%d %d]", n, std::getchar());
+                   })
+        .sortida;
   };
   EXPECT_EQ(amb(lectura::Resta::queda), "N? [4 32]");
   EXPECT_EQ(amb(lectura::Resta::descarta), "N? [4 -1]");

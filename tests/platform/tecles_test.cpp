@@ -23,24 +23,26 @@ std::vector<int> codis(const std::string &bytes, int ms_despres = 0) {
 using V = std::vector<int>;
 
 TEST(DescodificadorTecles, PlainKeysAndTheirTranslations) {
-  EXPECT_EQ(codis("a"), V{'a'});
-  EXPECT_EQ(codis("Az9 "), (V{'A', 'z', '9', ' '}));
-  EXPECT_EQ(codis("\r"), V{13});
-  EXPECT_EQ(codis("\n"), V{13});
-  EXPECT_EQ(codis("\x7f"), V{8});
-  EXPECT_EQ(codis("\b"), V{8});
-  EXPECT_EQ(codis("\x03"), V{3});
-  EXPECT_EQ(codis("\xE7", 50), V{0xE7});  // an 8-bit byte that starts no character stays as it is
-  EXPECT_EQ(codis("\x80\xFF"), (V{0x80, 0xFF}));
+  EXPECT_EQ(codis("a"), V {'a'});
+  EXPECT_EQ(codis("Az9 "), (V {'A', 'z', '9', ' '}));
+  EXPECT_EQ(codis("\r"), V {13});
+  EXPECT_EQ(codis("\n"), V {13});
+  EXPECT_EQ(codis("\x7f"), V {8});
+  EXPECT_EQ(codis("\b"), V {8});
+  EXPECT_EQ(codis("\x03"), V {3});
+  EXPECT_EQ(codis("\xE7", 50), V {0xE7});  // an 8-bit byte that starts no character stays as it is
+  EXPECT_EQ(codis("\x80\xFF"), (V {0x80, 0xFF}));
 }
 
 TEST(DescodificadorTecles, AUtf8CharacterIsOneKey) {
-  EXPECT_EQ(codis("\xC3\xA7"), V{0xE7});                    // ç
-  EXPECT_EQ(codis("a\xC3\x80z"), (V{'a', 0xC0, 'z'}));      // À between letters
-  EXPECT_EQ(codis("\xE2\x82\xAC"), V{'?'});                 // the euro sign, outside Latin-1
-  EXPECT_EQ(codis("\xF0\x9F\x98\x80"), V{'?'});
-  EXPECT_EQ(codis("\xC3" "a"), (V{0xC3, 'a'}));               // a broken character: its bytes
-  EXPECT_EQ(codis("\xE2\x82", 50), (V{0xE2, 0x82}));          // cut short by time
+  EXPECT_EQ(codis("\xC3\xA7"), V {0xE7});                // ç
+  EXPECT_EQ(codis("a\xC3\x80z"), (V {'a', 0xC0, 'z'}));  // À between letters
+  EXPECT_EQ(codis("\xE2\x82\xAC"), V {'?'});             // the euro sign, outside Latin-1
+  EXPECT_EQ(codis("\xF0\x9F\x98\x80"), V {'?'});
+  EXPECT_EQ(codis("\xC3"
+                  "a"),
+            (V {0xC3, 'a'}));                          // a broken character: its bytes
+  EXPECT_EQ(codis("\xE2\x82", 50), (V {0xE2, 0x82}));  // cut short by time
   DescodificadorTecles d;
   d.byte(0xC3);
   EXPECT_TRUE(d.esperant());
@@ -51,6 +53,7 @@ TEST(DescodificadorTecles, ArrowsAndEditingKeysGiveThePrefix224) {
   struct {
     const char *bytes;
     int codi;
+    // clang-format off
   } casos[] = {
       {"\x1b[A", 72}, {"\x1b[D", 75}, {"\x1b[C", 77}, {"\x1b[B", 80},   // arrows
       {"\x1bOA", 72}, {"\x1bOB", 80}, {"\x1bOC", 77}, {"\x1bOD", 75},   // application mode
@@ -59,22 +62,23 @@ TEST(DescodificadorTecles, ArrowsAndEditingKeysGiveThePrefix224) {
       {"\x1b[5~", 73}, {"\x1b[6~", 81}, {"\x1b[2~", 82}, {"\x1b[3~", 83},
       {"\x1b[1;5A", 72}, {"\x1b[3;2~", 83},                             // with modifiers
   };
-  for (const auto &c : casos) EXPECT_EQ(codis(c.bytes), (V{224, c.codi})) << "Esc" << (c.bytes + 1);
+  // clang-format on
+  for (const auto &c : casos) EXPECT_EQ(codis(c.bytes), (V {224, c.codi})) << "Esc" << (c.bytes + 1);
 }
 
 TEST(DescodificadorTecles, FunctionKeysGiveThePrefix0) {
-  EXPECT_EQ(codis("\x1bOP"), (V{0, 59}));
-  EXPECT_EQ(codis("\x1bOS"), (V{0, 62}));
-  EXPECT_EQ(codis("\x1b[11~"), (V{0, 59}));
-  EXPECT_EQ(codis("\x1b[15~"), (V{0, 63}));
-  EXPECT_EQ(codis("\x1b[17~"), (V{0, 64}));
-  EXPECT_EQ(codis("\x1b[21~"), (V{0, 68}));
-  EXPECT_EQ(codis("\x1b[[A"), (V{0, 59}));  // Linux console
-  EXPECT_EQ(codis("\x1b[[E"), (V{0, 63}));
-  EXPECT_EQ(codis("\x1b[23~"), (V{224, 133}));  // F11
-  EXPECT_EQ(codis("\x1b[24~"), (V{224, 134}));  // F12
-  EXPECT_EQ(codis("\x1b[24;2~"), (V{224, 134}));
-  EXPECT_EQ(codis("\x1b[Z"), (V{0, 15}));       // Shift-Tab
+  EXPECT_EQ(codis("\x1bOP"), (V {0, 59}));
+  EXPECT_EQ(codis("\x1bOS"), (V {0, 62}));
+  EXPECT_EQ(codis("\x1b[11~"), (V {0, 59}));
+  EXPECT_EQ(codis("\x1b[15~"), (V {0, 63}));
+  EXPECT_EQ(codis("\x1b[17~"), (V {0, 64}));
+  EXPECT_EQ(codis("\x1b[21~"), (V {0, 68}));
+  EXPECT_EQ(codis("\x1b[[A"), (V {0, 59}));  // Linux console
+  EXPECT_EQ(codis("\x1b[[E"), (V {0, 63}));
+  EXPECT_EQ(codis("\x1b[23~"), (V {224, 133}));  // F11
+  EXPECT_EQ(codis("\x1b[24~"), (V {224, 134}));  // F12
+  EXPECT_EQ(codis("\x1b[24;2~"), (V {224, 134}));
+  EXPECT_EQ(codis("\x1b[Z"), (V {0, 15}));  // Shift-Tab
 }
 
 TEST(DescodificadorTecles, LoneEscWaitsForItsTimeout) {
@@ -104,23 +108,23 @@ TEST(DescodificadorTecles, ByteBeforeTimeoutRestartsTheWait) {
 }
 
 TEST(DescodificadorTecles, EscFollowedByOtherKeys) {
-  EXPECT_EQ(codis("\x1bx"), (V{27, 'x'}));         // Alt+x: Esc, then x
-  EXPECT_EQ(codis("\x1b\x1b", 50), (V{27, 27}));   // two Esc presses
-  EXPECT_EQ(codis("\x1b[", 50), (V{27, '['}));     // an unfinished sequence times out
-  EXPECT_EQ(codis("\x1b[Aq\x1b[B"), (V{224, 72, 'q', 224, 80}));
+  EXPECT_EQ(codis("\x1bx"), (V {27, 'x'}));        // Alt+x: Esc, then x
+  EXPECT_EQ(codis("\x1b\x1b", 50), (V {27, 27}));  // two Esc presses
+  EXPECT_EQ(codis("\x1b[", 50), (V {27, '['}));    // an unfinished sequence times out
+  EXPECT_EQ(codis("\x1b[Aq\x1b[B"), (V {224, 72, 'q', 224, 80}));
 }
 
 // A complete sequence of no key of the console is one key without a code,
 // never Esc and letters.
 TEST(DescodificadorTecles, UnknownSequencesAreOneKeyWithoutACode) {
   constexpr int cap = plataforma::tecla::sense_codi;
-  EXPECT_EQ(codis("\x1b[99~"), V{cap});
-  EXPECT_EQ(codis("\x1b[200~x"), (V{cap, 'x'}));
-  EXPECT_EQ(codis("\x1b[1;5P"), (V{0, 59}));  // Ctrl-F1 is F1
-  EXPECT_EQ(codis("\x1b[?1;2c"), V{cap});
-  EXPECT_EQ(codis("\x1bOx"), V{cap});
-  EXPECT_EQ(codis("\x1b[[z"), V{cap});
-  EXPECT_EQ(codis("\x1b[" + std::string(30, '1') + "~q"), (V{cap, 'q'}));  // runaway sequence: dropped whole
+  EXPECT_EQ(codis("\x1b[99~"), V {cap});
+  EXPECT_EQ(codis("\x1b[200~x"), (V {cap, 'x'}));
+  EXPECT_EQ(codis("\x1b[1;5P"), (V {0, 59}));  // Ctrl-F1 is F1
+  EXPECT_EQ(codis("\x1b[?1;2c"), V {cap});
+  EXPECT_EQ(codis("\x1bOx"), V {cap});
+  EXPECT_EQ(codis("\x1b[[z"), V {cap});
+  EXPECT_EQ(codis("\x1b[" + std::string(30, '1') + "~q"), (V {cap, 'q'}));  // runaway sequence: dropped whole
 }
 
 TEST(DescodificadorTecles, EmptyingForgetsPendingInput) {

@@ -98,7 +98,8 @@ TEST(TerminalTecles, ModeIsRestoredOnACrash) {
 
 TEST(TerminalTecles, AnIgnoredInterruptStaysIgnored) {
   CarpetaTemporal carpeta;
-  struct sigaction ignora {}, previa {};
+  struct sigaction ignora {
+  }, previa {};
   ignora.sa_handler = SIG_IGN;
   sigaction(SIGINT, &ignora, &previa);  // inherited by the program, as from a shell's "trap '' INT"
   Terminal t(ECO_TECLES, carpeta.cami(), {"getch"});

@@ -49,13 +49,14 @@ bool som_root() { return geteuid() == 0; }
 prova::Resultat executa(const CarpetaTemporal &carpeta, const std::string &entrada,
                         std::vector<std::pair<std::string, std::string>> entorn = {}) {
   if (!som_root())
-    return prova::executa({.programa = "contact-book", .entrada = entrada, .carpeta = carpeta.cami(), .entorn = entorn});
-  return prova::executa({.programa = "/usr/bin/setpriv",
-                         .entrada = entrada,
-                         .arguments = {"--reuid=65534", "--regid=65534", "--clear-groups",
-                                       prova::cami_programa("contact-book")},
-                         .carpeta = carpeta.cami(),
-                         .entorn = entorn});
+    return prova::executa(
+        {.programa = "contact-book", .entrada = entrada, .carpeta = carpeta.cami(), .entorn = entorn});
+  return prova::executa(
+      {.programa = "/usr/bin/setpriv",
+       .entrada = entrada,
+       .arguments = {"--reuid=65534", "--regid=65534", "--clear-groups", prova::cami_programa("contact-book")},
+       .carpeta = carpeta.cami(),
+       .entorn = entorn});
 }
 
 // As root: the folder and its files now belong to the other user.
@@ -97,8 +98,7 @@ TEST(ContactBookDesa, AnotherUsersPrivateFileIsLeftAlone) {
   carpeta.escriu("agenda.dat", un);  // root's own, 0600
   chmod(carpeta.cami("agenda.dat").c_str(), 0600);
   auto r = executa(carpeta, entra_nou + "9\nk0\n");
-  EXPECT_EQ(prova::visible(r.sortida),
-            prova::visible(menu + prompts + menu + no_obert + menu + adeu_fallit));
+  EXPECT_EQ(prova::visible(r.sortida), prova::visible(menu + prompts + menu + no_obert + menu + adeu_fallit));
   EXPECT_EQ(carpeta.llegeix("agenda.dat"), un);
   EXPECT_EQ(permisos(carpeta.cami("agenda.dat")), 0600u);
 }

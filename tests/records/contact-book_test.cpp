@@ -13,8 +13,8 @@
 
 namespace {
 
-using prova::Cas;
 using prova::CarpetaTemporal;
+using prova::Cas;
 using prova::Fitxers;
 
 const std::string menu =
@@ -65,51 +65,56 @@ const std::string tres_registres = registre(0, "Pere", "Puig", "Vila", "93111223
                                    registre(2, "Joan", "Font", "Soler", "972000111");
 
 TEST(ContactBook, MenuListingAndExit) {
-  prova::comprova("contact-book", {
-      {.nom = "exit at once saves an empty book",
-       .entrada = "0\n",
-       .sortida = menu + adeu,
-       .despres = Fitxers{{"agenda.dat", ""}}},
-      {.nom = "empty book listing waits for a key",
-       .entrada = "3\nk0\n",
-       .sortida = menu + capsalera + buida + menu + adeu},
-      {.nom = "incorrect options",
-       .entrada = "11\nk-1\nk7 extra\n0\n",
-       .sortida = menu + "Opcio incorrecta" + menu + "Opcio incorrecta" + menu + menu + adeu},
-      {.nom = "a reply that is not a number is an incorrect option and its line is dropped",
-       .entrada = "abc 3\nk0\n",
-       .sortida = menu + "Opcio incorrecta" + menu + adeu},
-      {.nom = "the rest of the option line is dropped",
-       .entrada = "3 1 2\nk0\n",
-       .sortida = menu + capsalera + buida + menu + adeu},
-  });
+  prova::comprova("contact-book",
+                  {
+                      {.nom = "exit at once saves an empty book",
+                       .entrada = "0\n",
+                       .sortida = menu + adeu,
+                       .despres = Fitxers {{"agenda.dat", ""}}},
+                      {.nom = "empty book listing waits for a key",
+                       .entrada = "3\nk0\n",
+                       .sortida = menu + capsalera + buida + menu + adeu},
+                      {.nom = "incorrect options",
+                       .entrada = "11\nk-1\nk7 extra\n0\n",
+                       .sortida = menu + "Opcio incorrecta" + menu + "Opcio incorrecta" + menu + menu + adeu},
+                      {.nom = "a reply that is not a number is an incorrect option and its line is dropped",
+                       .entrada = "abc 3\nk0\n",
+                       .sortida = menu + "Opcio incorrecta" + menu + adeu},
+                      {.nom = "the rest of the option line is dropped",
+                       .entrada = "3 1 2\nk0\n",
+                       .sortida = menu + capsalera + buida + menu + adeu},
+                  });
 }
 
 TEST(ContactBook, EnteringContacts) {
-  prova::comprova("contact-book", {
-      {.nom = "three contacts numbered from 0, listed in order and saved",
-       .entrada = tres + "3\nk0\n",
-       .sortida = tres_menus + capsalera + tres_files + menu + adeu,
-       .despres = Fitxers{{"agenda.dat", tres_registres}}},
-      {.nom = "the name loses its blanks, surnames keep theirs",
-       .entrada = entra(" Anna Maria ", "de la Pena", "i Mas", "93 123") + "3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + capsalera + fila(0, "AnnaMaria", "de la Pena", "i Mas", "93 123") +
-                  menu + adeu,
-       .despres = Fitxers{{"agenda.dat", registre(0, "AnnaMaria", "de la Pena", "i Mas", "93 123")}}},
-      {.nom = "long texts keep their first characters and never spill into the next prompt",
-       .entrada = entra("Abcdefgh ijklmnopqrst", "Cognomquetesmesdecatorze", "Segonquetambeesllarg",
-                        "1234567890123") +
-                  "3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + capsalera +
-                  fila(0, "Abcdefghijklmn", "Cognomquetesme", "Segonquetambee", "123456789") + menu + adeu,
-       .despres = Fitxers{{"agenda.dat", registre(0, "Abcdefghijklmn", "Cognomquetesme", "Segonquetambee",
-                                                  "123456789")}}},
-      {.nom = "end of input while entering: the unfinished contact is not kept",
-       .entrada = "1\nPere\nPuig",
-       .sortida = menu + "\nFica el NOM del nou contacte: \nFica el PRIMER COGNOM del nou contacte: "
-                         "\nFica el SEGON COGNOM del nou contacte: " + adeu,
-       .despres = Fitxers{{"agenda.dat", ""}}},
-  });
+  prova::comprova(
+      "contact-book",
+      {
+          {.nom = "three contacts numbered from 0, listed in order and saved",
+           .entrada = tres + "3\nk0\n",
+           .sortida = tres_menus + capsalera + tres_files + menu + adeu,
+           .despres = Fitxers {{"agenda.dat", tres_registres}}},
+          {.nom = "the name loses its blanks, surnames keep theirs",
+           .entrada = entra(" Anna Maria ", "de la Pena", "i Mas", "93 123") + "3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + capsalera +
+                      fila(0, "AnnaMaria", "de la Pena", "i Mas", "93 123") + menu + adeu,
+           .despres = Fitxers {{"agenda.dat", registre(0, "AnnaMaria", "de la Pena", "i Mas", "93 123")}}},
+          {.nom = "long texts keep their first characters and never spill into the next prompt",
+           .entrada =
+               entra("Abcdefgh ijklmnopqrst", "Cognomquetesmesdecatorze", "Segonquetambeesllarg", "1234567890123") +
+               "3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + capsalera +
+                      fila(0, "Abcdefghijklmn", "Cognomquetesme", "Segonquetambee", "123456789") + menu + adeu,
+           .despres = Fitxers {{"agenda.dat",
+                                registre(0, "Abcdefghijklmn", "Cognomquetesme", "Segonquetambee", "123456789")}}},
+          {.nom = "end of input while entering: the unfinished contact is not kept",
+           .entrada = "1\nPere\nPuig",
+           .sortida = menu +
+                      "\nFica el NOM del nou contacte: \nFica el PRIMER COGNOM del nou contacte: "
+                      "\nFica el SEGON COGNOM del nou contacte: " +
+                      adeu,
+           .despres = Fitxers {{"agenda.dat", ""}}},
+      });
 }
 
 TEST(ContactBook, AFullBookTakesNoMore) {
@@ -122,118 +127,121 @@ TEST(ContactBook, AFullBookTakesNoMore) {
     registres += registre(i, nom, "C", "D", "1");
   }
   prova::comprova("contact-book", {
-      {.nom = "option 1 with ten contacts",
-       .entrada = entrada + "1\nk3\nk0\n",
-       .sortida = sortida + "\nL'agenda es plena: no hi caben mes de 10 contactes!\n" + menu + capsalera + files +
-                  menu + adeu,
-       .despres = Fitxers{{"agenda.dat", registres}}},
-  });
+                                      {.nom = "option 1 with ten contacts",
+                                       .entrada = entrada + "1\nk3\nk0\n",
+                                       .sortida = sortida + "\nL'agenda es plena: no hi caben mes de 10 contactes!\n" +
+                                                  menu + capsalera + files + menu + adeu,
+                                       .despres = Fitxers {{"agenda.dat", registres}}},
+                                  });
 }
 
 TEST(ContactBook, Deleting) {
   const std::string pregunta = "\nFica el numero del contacte a esborrar: ";
-  prova::comprova("contact-book", {
-      {.nom = "deleting the first of three keeps the others in order with their numbers",
-       .entrada = tres + "2\n0\nk3\nk0\n",
-       .sortida = tres_menus + capsalera + tres_files + pregunta + "\nContacte numero 0 esborrat!" + menu +
-                  capsalera + fila(1, "Anna", "Mas", "Roca", "600100200") +
-                  fila(2, "Joan", "Font", "Soler", "972000111") + menu + adeu,
-       .despres = Fitxers{{"agenda.dat", tres_registres.substr(60)}}},
-      {.nom = "a number no contact has",
-       .entrada = tres + "2\n7\nk0\n",
-       .sortida = tres_menus + capsalera + tres_files + pregunta + "\nNo s'ha trobat el contacte numero 7!" + menu +
-                  adeu},
-      {.nom = "a reply that is not a number deletes nothing",
-       .entrada = tres + "2\nx1\nk0\n",
-       .sortida = tres_menus + capsalera + tres_files + pregunta +
-                  "\nAixo no es un numero: no s'ha esborrat cap contacte!" + menu + adeu,
-       .despres = Fitxers{{"agenda.dat", tres_registres}}},
-      {.nom = "an empty book still reads a number",
-       .entrada = "2\n5\nk0\n",
-       .sortida = menu + capsalera + buida + "No hi han contactes encara!" + "\nNo s'ha trobat el contacte numero 5!" +
-                  menu + adeu},
-      {.nom = "numbers are not reused after a deletion",
-       .entrada = entra("A", "A", "A", "1") + "2\n0\nk" + entra("B", "B", "B", "2") + "3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + capsalera + fila(0, "A", "A", "A", "1") + pregunta +
-                  "\nContacte numero 0 esborrat!" + menu + entrada_prompts + menu + capsalera +
-                  fila(1, "B", "B", "B", "2") + menu + adeu},
-      {.nom = "end of input at the number",
-       .entrada = tres + "2\n",
-       .sortida = tres_menus + capsalera + tres_files + pregunta + adeu,
-       .despres = Fitxers{{"agenda.dat", tres_registres}}},
-  });
+  prova::comprova("contact-book",
+                  {
+                      {.nom = "deleting the first of three keeps the others in order with their numbers",
+                       .entrada = tres + "2\n0\nk3\nk0\n",
+                       .sortida = tres_menus + capsalera + tres_files + pregunta + "\nContacte numero 0 esborrat!" +
+                                  menu + capsalera + fila(1, "Anna", "Mas", "Roca", "600100200") +
+                                  fila(2, "Joan", "Font", "Soler", "972000111") + menu + adeu,
+                       .despres = Fitxers {{"agenda.dat", tres_registres.substr(60)}}},
+                      {.nom = "a number no contact has",
+                       .entrada = tres + "2\n7\nk0\n",
+                       .sortida = tres_menus + capsalera + tres_files + pregunta +
+                                  "\nNo s'ha trobat el contacte numero 7!" + menu + adeu},
+                      {.nom = "a reply that is not a number deletes nothing",
+                       .entrada = tres + "2\nx1\nk0\n",
+                       .sortida = tres_menus + capsalera + tres_files + pregunta +
+                                  "\nAixo no es un numero: no s'ha esborrat cap contacte!" + menu + adeu,
+                       .despres = Fitxers {{"agenda.dat", tres_registres}}},
+                      {.nom = "an empty book still reads a number",
+                       .entrada = "2\n5\nk0\n",
+                       .sortida = menu + capsalera + buida + "No hi han contactes encara!" +
+                                  "\nNo s'ha trobat el contacte numero 5!" + menu + adeu},
+                      {.nom = "numbers are not reused after a deletion",
+                       .entrada = entra("A", "A", "A", "1") + "2\n0\nk" + entra("B", "B", "B", "2") + "3\nk0\n",
+                       .sortida = menu + entrada_prompts + menu + capsalera + fila(0, "A", "A", "A", "1") + pregunta +
+                                  "\nContacte numero 0 esborrat!" + menu + entrada_prompts + menu + capsalera +
+                                  fila(1, "B", "B", "B", "2") + menu + adeu},
+                      {.nom = "end of input at the number",
+                       .entrada = tres + "2\n",
+                       .sortida = tres_menus + capsalera + tres_files + pregunta + adeu,
+                       .despres = Fitxers {{"agenda.dat", tres_registres}}},
+                  });
 }
 
 TEST(ContactBook, Searching) {
   const std::string per_nom = "Fica el nom del contacte a cercar: ";
   const std::string per_cognom = "Fica el primer cognom del contacte a cercar: ";
   const std::string per_telefon = "Fica el telefon del contacte a cercar: ";
-  const std::string llibre = entra("Anna Maria", "Pla", "Puig", "931234567") + entra("Maria", "Plana", "Roig", "600930000") +
-                             entra("Pere", "Mas", "Pla", "972111222");
+  const std::string llibre = entra("Anna Maria", "Pla", "Puig", "931234567") +
+                             entra("Maria", "Plana", "Roig", "600930000") + entra("Pere", "Mas", "Pla", "972111222");
   const std::string menus = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu;
   const std::string f0 = fila(0, "AnnaMaria", "Pla", "Puig", "931234567");
   const std::string f1 = fila(1, "Maria", "Plana", "Roig", "600930000");
   const std::string f2 = fila(2, "Pere", "Mas", "Pla", "972111222");
-  prova::comprova("contact-book", {
-      {.nom = "a name with its blank finds nothing; without case finds both",
-       .entrada = llibre + "4\nanna maria\nk4\nMARIA\nk0\n",
-       .sortida = menus + per_nom + capsalera + cap_coincidencia + menu + per_nom + capsalera + f0 + f1 + menu + adeu},
-      {.nom = "first surname, as a part of the field",
-       .entrada = llibre + "5\npla\nk0\n",
-       .sortida = menus + per_cognom + capsalera + f0 + f1 + menu + adeu},
-      {.nom = "the second surname is not searched",
-       .entrada = llibre + "5\nRoig\nk0\n",
-       .sortida = menus + per_cognom + capsalera + cap_coincidencia + menu + adeu},
-      {.nom = "telephone digits together anywhere",
-       .entrada = llibre + "6\n93\nk0\n",
-       .sortida = menus + per_telefon + capsalera + f0 + f1 + menu + adeu},
-      {.nom = "an empty text lists every contact",
-       .entrada = llibre + "4\n\nk0\n",
-       .sortida = menus + per_nom + capsalera + f0 + f1 + f2 + menu + adeu},
-      {.nom = "a long search text is cut to 44 characters",
-       .entrada = llibre + "6\n" + std::string(60, '9') + "\nk0\n",
-       .sortida = menus + per_telefon + capsalera + cap_coincidencia + menu + adeu},
-      {.nom = "search on an empty book",
-       .entrada = "4\nx\nk0\n",
-       .sortida = menu + per_nom + capsalera + cap_coincidencia + menu + adeu},
-      {.nom = "end of input at the search text",
-       .entrada = "6\n",
-       .sortida = menu + per_telefon + adeu},
-  });
+  prova::comprova(
+      "contact-book",
+      {
+          {.nom = "a name with its blank finds nothing; without case finds both",
+           .entrada = llibre + "4\nanna maria\nk4\nMARIA\nk0\n",
+           .sortida =
+               menus + per_nom + capsalera + cap_coincidencia + menu + per_nom + capsalera + f0 + f1 + menu + adeu},
+          {.nom = "first surname, as a part of the field",
+           .entrada = llibre + "5\npla\nk0\n",
+           .sortida = menus + per_cognom + capsalera + f0 + f1 + menu + adeu},
+          {.nom = "the second surname is not searched",
+           .entrada = llibre + "5\nRoig\nk0\n",
+           .sortida = menus + per_cognom + capsalera + cap_coincidencia + menu + adeu},
+          {.nom = "telephone digits together anywhere",
+           .entrada = llibre + "6\n93\nk0\n",
+           .sortida = menus + per_telefon + capsalera + f0 + f1 + menu + adeu},
+          {.nom = "an empty text lists every contact",
+           .entrada = llibre + "4\n\nk0\n",
+           .sortida = menus + per_nom + capsalera + f0 + f1 + f2 + menu + adeu},
+          {.nom = "a long search text is cut to 44 characters",
+           .entrada = llibre + "6\n" + std::string(60, '9') + "\nk0\n",
+           .sortida = menus + per_telefon + capsalera + cap_coincidencia + menu + adeu},
+          {.nom = "search on an empty book",
+           .entrada = "4\nx\nk0\n",
+           .sortida = menu + per_nom + capsalera + cap_coincidencia + menu + adeu},
+          {.nom = "end of input at the search text", .entrada = "6\n", .sortida = menu + per_telefon + adeu},
+      });
 }
 
 TEST(ContactBook, Sorting) {
-  prova::comprova("contact-book", {
-      {.nom = "first surnames entered in descending order come out ascending",
-       .entrada = entra("C", "Vila", "X", "3") + entra("B", "Puig", "X", "2") + entra("A", "Font", "X", "1") +
-                  "7\n3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu + menu + capsalera +
-                  fila(2, "A", "Font", "X", "1") + fila(1, "B", "Puig", "X", "2") + fila(0, "C", "Vila", "X", "3") +
-                  menu + adeu,
-       .despres = Fitxers{{"agenda.dat", registre(2, "A", "Font", "X", "1") + registre(1, "B", "Puig", "X", "2") +
-                                             registre(0, "C", "Vila", "X", "3")}}},
-      {.nom = "Pla sorts before Plana; keys equal but for case keep their order",
-       .entrada = entra("Pep", "Plana", "A", "1") + entra("pep", "pla", "a", "1") + entra("PEP", "PLA", "A", "1") +
-                  "7\n3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu + menu + capsalera +
-                  fila(1, "pep", "pla", "a", "1") + fila(2, "PEP", "PLA", "A", "1") + fila(0, "Pep", "Plana", "A", "1") +
-                  menu + adeu},
-      {.nom = "the whole key decides: second surname, then name, then telephone",
-       .entrada = entra("B", "Pla", "Mas", "2") + entra("B", "Pla", "Mas", "1") + entra("A", "Pla", "Mas", "9") +
-                  entra("Z", "Pla", "Abad", "9") + "7\n3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts +
-                  menu + menu + capsalera + fila(3, "Z", "Pla", "Abad", "9") + fila(2, "A", "Pla", "Mas", "9") +
-                  fila(1, "B", "Pla", "Mas", "1") + fila(0, "B", "Pla", "Mas", "2") + menu + adeu},
-      {.nom = "sorting an empty book",
-       .entrada = "7\n0\n",
-       .sortida = menu + menu + adeu},
-  });
+  prova::comprova(
+      "contact-book",
+      {
+          {.nom = "first surnames entered in descending order come out ascending",
+           .entrada = entra("C", "Vila", "X", "3") + entra("B", "Puig", "X", "2") + entra("A", "Font", "X", "1") +
+                      "7\n3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu + menu +
+                      capsalera + fila(2, "A", "Font", "X", "1") + fila(1, "B", "Puig", "X", "2") +
+                      fila(0, "C", "Vila", "X", "3") + menu + adeu,
+           .despres = Fitxers {{"agenda.dat", registre(2, "A", "Font", "X", "1") + registre(1, "B", "Puig", "X", "2") +
+                                                  registre(0, "C", "Vila", "X", "3")}}},
+          {.nom = "Pla sorts before Plana; keys equal but for case keep their order",
+           .entrada = entra("Pep", "Plana", "A", "1") + entra("pep", "pla", "a", "1") + entra("PEP", "PLA", "A", "1") +
+                      "7\n3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu + menu +
+                      capsalera + fila(1, "pep", "pla", "a", "1") + fila(2, "PEP", "PLA", "A", "1") +
+                      fila(0, "Pep", "Plana", "A", "1") + menu + adeu},
+          {.nom = "the whole key decides: second surname, then name, then telephone",
+           .entrada = entra("B", "Pla", "Mas", "2") + entra("B", "Pla", "Mas", "1") + entra("A", "Pla", "Mas", "9") +
+                      entra("Z", "Pla", "Abad", "9") + "7\n3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + entrada_prompts + menu + entrada_prompts + menu +
+                      entrada_prompts + menu + menu + capsalera + fila(3, "Z", "Pla", "Abad", "9") +
+                      fila(2, "A", "Pla", "Mas", "9") + fila(1, "B", "Pla", "Mas", "1") +
+                      fila(0, "B", "Pla", "Mas", "2") + menu + adeu},
+          {.nom = "sorting an empty book", .entrada = "7\n0\n", .sortida = menu + menu + adeu},
+      });
 }
 
 TEST(ContactBook, LoadingAtStartAndWithOption8) {
   std::string sense_final = registre(5, "", "", "", "");
-  sense_final.replace(4, 15, "ABCDEFGHIJKLMNO");      // no terminator in the name field
-  sense_final.replace(49, 11, "12345678901");         // nor in the telephone, nor before the filler
+  sense_final.replace(4, 15, "ABCDEFGHIJKLMNO");  // no terminator in the name field
+  sense_final.replace(49, 11, "12345678901");     // nor in the telephone, nor before the filler
   const std::string deu = [] {
     std::string r;
     for (int i = 0; i < 12; i++) r += registre(i, "N" + std::to_string(i), "C", "D", "1");
@@ -242,45 +250,47 @@ TEST(ContactBook, LoadingAtStartAndWithOption8) {
   std::string deu_files;
   for (int i = 0; i < 10; i++) deu_files += fila(i, ("N" + std::to_string(i)).c_str(), "C", "D", "1");
 
-  prova::comprova("contact-book", {
-      {.nom = "the book starts with the stored contacts",
-       .entrada = "3\nk0\n",
-       .sortida = menu + capsalera + tres_files + menu + adeu,
-       .abans = Fitxers{{"agenda.dat", tres_registres}},
-       .despres = Fitxers{{"agenda.dat", tres_registres}}},
-      {.nom = "a new contact is numbered after the highest stored number",
-       .entrada = entra("Nou", "N", "N", "1") + "3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + capsalera + fila(7, "A", "A", "A", "1") +
-                  fila(2, "B", "B", "B", "2") + fila(8, "Nou", "N", "N", "1") + menu + adeu,
-       .abans = Fitxers{{"agenda.dat", registre(7, "A", "A", "A", "1") + registre(2, "B", "B", "B", "2")}}},
-      {.nom = "130 bytes load two records",
-       .entrada = "3\nk0\n",
-       .sortida = menu + capsalera + tres_files.substr(0, 2 * 63) + menu + adeu,
-       .abans = Fitxers{{"agenda.dat", tres_registres.substr(0, 130)}}},
-      {.nom = "720 bytes load the first ten",
-       .entrada = "3\nk0\n",
-       .sortida = menu + capsalera + deu_files + menu + adeu,
-       .abans = Fitxers{{"agenda.dat", deu}}},
-      {.nom = "a text without its terminator is cut at its field's last byte",
-       .entrada = "3\nk0\n",
-       .sortida = menu + capsalera + fila(5, "ABCDEFGHIJKLMN", "", "", "123456789") + menu + adeu,
-       .abans = Fitxers{{"agenda.dat", sense_final}}},
-      {.nom = "option 8 with no file leaves the table",
-       .entrada = entra("A", "A", "A", "1") + "8\nk3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + "\nNo es pot obrir l'arxiu agenda.dat!\n" + menu + capsalera +
-                  fila(0, "A", "A", "A", "1") + menu + adeu},
-      {.nom = "option 8 with an empty file empties the book",
-       .entrada = "8\nk3\nk0\n",
-       .sortida = menu + "\nNo existeixen dades en agenda.dat!\n" + menu + capsalera + buida + menu + adeu,
-       .abans = Fitxers{{"agenda.dat", tres_registres.substr(0, 59)}},
-       .despres = Fitxers{{"agenda.dat", ""}}},
-      {.nom = "option 8 reloads what option 9 saved, and numbering goes on above it",
-       .entrada = entra("A", "A", "A", "1") + "9\nk2\n0\nk8\nk" + entra("B", "B", "B", "2") + "3\nk0\n",
-       .sortida = menu + entrada_prompts + menu + "\nFixter guardat!\n" + menu + capsalera +
-                  fila(0, "A", "A", "A", "1") + "\nFica el numero del contacte a esborrar: " +
-                  "\nContacte numero 0 esborrat!" + menu + "\nFitxer carregat!\n" + menu + entrada_prompts + menu +
-                  capsalera + fila(0, "A", "A", "A", "1") + fila(1, "B", "B", "B", "2") + menu + adeu},
-  });
+  prova::comprova(
+      "contact-book",
+      {
+          {.nom = "the book starts with the stored contacts",
+           .entrada = "3\nk0\n",
+           .sortida = menu + capsalera + tres_files + menu + adeu,
+           .abans = Fitxers {{"agenda.dat", tres_registres}},
+           .despres = Fitxers {{"agenda.dat", tres_registres}}},
+          {.nom = "a new contact is numbered after the highest stored number",
+           .entrada = entra("Nou", "N", "N", "1") + "3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + capsalera + fila(7, "A", "A", "A", "1") +
+                      fila(2, "B", "B", "B", "2") + fila(8, "Nou", "N", "N", "1") + menu + adeu,
+           .abans = Fitxers {{"agenda.dat", registre(7, "A", "A", "A", "1") + registre(2, "B", "B", "B", "2")}}},
+          {.nom = "130 bytes load two records",
+           .entrada = "3\nk0\n",
+           .sortida = menu + capsalera + tres_files.substr(0, 2 * 63) + menu + adeu,
+           .abans = Fitxers {{"agenda.dat", tres_registres.substr(0, 130)}}},
+          {.nom = "720 bytes load the first ten",
+           .entrada = "3\nk0\n",
+           .sortida = menu + capsalera + deu_files + menu + adeu,
+           .abans = Fitxers {{"agenda.dat", deu}}},
+          {.nom = "a text without its terminator is cut at its field's last byte",
+           .entrada = "3\nk0\n",
+           .sortida = menu + capsalera + fila(5, "ABCDEFGHIJKLMN", "", "", "123456789") + menu + adeu,
+           .abans = Fitxers {{"agenda.dat", sense_final}}},
+          {.nom = "option 8 with no file leaves the table",
+           .entrada = entra("A", "A", "A", "1") + "8\nk3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + "\nNo es pot obrir l'arxiu agenda.dat!\n" + menu + capsalera +
+                      fila(0, "A", "A", "A", "1") + menu + adeu},
+          {.nom = "option 8 with an empty file empties the book",
+           .entrada = "8\nk3\nk0\n",
+           .sortida = menu + "\nNo existeixen dades en agenda.dat!\n" + menu + capsalera + buida + menu + adeu,
+           .abans = Fitxers {{"agenda.dat", tres_registres.substr(0, 59)}},
+           .despres = Fitxers {{"agenda.dat", ""}}},
+          {.nom = "option 8 reloads what option 9 saved, and numbering goes on above it",
+           .entrada = entra("A", "A", "A", "1") + "9\nk2\n0\nk8\nk" + entra("B", "B", "B", "2") + "3\nk0\n",
+           .sortida = menu + entrada_prompts + menu + "\nFixter guardat!\n" + menu + capsalera +
+                      fila(0, "A", "A", "A", "1") + "\nFica el numero del contacte a esborrar: " +
+                      "\nContacte numero 0 esborrat!" + menu + "\nFitxer carregat!\n" + menu + entrada_prompts + menu +
+                      capsalera + fila(0, "A", "A", "A", "1") + fila(1, "B", "B", "B", "2") + menu + adeu},
+      });
 }
 
 TEST(ContactBook, SaveThenLoadRoundTrip) {
@@ -325,8 +335,7 @@ class Informe : public ::testing::Test {
   CarpetaTemporal cua_;
 };
 
-const std::string informe_tres =
-    "Num Nom             Primer cognom   Segon cognom    Telefon   " + tres_files;
+const std::string informe_tres = "Num Nom             Primer cognom   Segon cognom    Telefon   " + tres_files;
 std::string amb_crlf(const std::string &text) {
   std::string r;
   for (char c : text) {
@@ -340,35 +349,43 @@ const std::string pregunta_informe = "\nInforme generat! Vols imprimir-lo? (s/n)
 
 TEST_F(Informe, WrittenAndPrintedOnYes) {
   auto entorn = amb_lp();
-  prova::comprova("contact-book", {
-      {.nom = "s prints",
-       .entrada = tres + "10\ns\n0\n",
-       .sortida = tres_menus + pregunta_informe + menu + adeu,
-       .despres = Fitxers{{"agenda.dat", tres_registres}, {"agenda.txt", amb_crlf(informe_tres)}},
-       .entorn = entorn},
-  });
+  prova::comprova("contact-book",
+                  {
+                      {.nom = "s prints",
+                       .entrada = tres + "10\ns\n0\n",
+                       .sortida = tres_menus + pregunta_informe + menu + adeu,
+                       .despres = Fitxers {{"agenda.dat", tres_registres}, {"agenda.txt", amb_crlf(informe_tres)}},
+                       .entorn = entorn},
+                  });
   EXPECT_EQ(imprès(), informe_tres);
 }
 
 TEST_F(Informe, UpperCaseSPrintsToo) {
   auto entorn = amb_lp();
-  prova::comprova("contact-book", {{.nom = "S", .entrada = "10\nS\n0\n", .sortida = menu + pregunta_informe + menu + adeu,
-                                    .entorn = entorn}});
+  prova::comprova(
+      "contact-book",
+      {{.nom = "S", .entrada = "10\nS\n0\n", .sortida = menu + pregunta_informe + menu + adeu, .entorn = entorn}});
   EXPECT_EQ(imprès(), "Num Nom             Primer cognom   Segon cognom    Telefon   ");
 }
 
 TEST_F(Informe, AnyOtherAnswerPrintsNothing) {
   auto entorn = amb_lp();
-  prova::comprova("contact-book", {
-      {.nom = "n", .entrada = tres + "10\nn\n0\n", .sortida = tres_menus + pregunta_informe + menu + adeu, .entorn = entorn},
-      {.nom = "Enter", .entrada = tres + "10\n\n0\n", .sortida = tres_menus + pregunta_informe + menu + adeu,
-       .entorn = entorn},
-      {.nom = "end of input at the question",
-       .entrada = tres + "10\n",
-       .sortida = tres_menus + pregunta_informe + adeu,
-       .despres = Fitxers{{"agenda.dat", tres_registres}, {"agenda.txt", amb_crlf(informe_tres)}},
-       .entorn = entorn},
-  });
+  prova::comprova("contact-book",
+                  {
+                      {.nom = "n",
+                       .entrada = tres + "10\nn\n0\n",
+                       .sortida = tres_menus + pregunta_informe + menu + adeu,
+                       .entorn = entorn},
+                      {.nom = "Enter",
+                       .entrada = tres + "10\n\n0\n",
+                       .sortida = tres_menus + pregunta_informe + menu + adeu,
+                       .entorn = entorn},
+                      {.nom = "end of input at the question",
+                       .entrada = tres + "10\n",
+                       .sortida = tres_menus + pregunta_informe + adeu,
+                       .despres = Fitxers {{"agenda.dat", tres_registres}, {"agenda.txt", amb_crlf(informe_tres)}},
+                       .entorn = entorn},
+                  });
   EXPECT_EQ(imprès(), "(res)");
 }
 
@@ -386,14 +403,14 @@ TEST_F(Informe, EmptyBookReportIsTheHeaderAlone) {
 TEST(ContactBookPrinter, MissingPrinterEndsWithStatus1AndKeepsTheData) {
   CarpetaTemporal sense_cua;
   prova::comprova("contact-book", {
-      {.nom = "no lp nor lpr",
-       .entrada = tres + "10\ns\n0\n",
-       .sortida = tres_menus,
-       .estat = 1,
-       .despres = Fitxers{{"agenda.dat", tres_registres}, {"agenda.txt", ""}},
-       .errors = "Could not open \"prn\" for output: No such file or directory\n",
-       .entorn = {{"PATH", sense_cua.cami()}}},
-  });
+                                      {.nom = "no lp nor lpr",
+                                       .entrada = tres + "10\ns\n0\n",
+                                       .sortida = tres_menus,
+                                       .estat = 1,
+                                       .despres = Fitxers {{"agenda.dat", tres_registres}, {"agenda.txt", ""}},
+                                       .errors = "Could not open \"prn\" for output: No such file or directory\n",
+                                       .entorn = {{"PATH", sense_cua.cami()}}},
+                                  });
 }
 
 }  // namespace

@@ -98,8 +98,7 @@ std::string consulta_assignatura(const Classe &c, const std::string &paraula) {
 
 std::string llistat(const Classe &c) {
   std::string r;
-  for (const Alumne &a : c.alumnes)
-    r += std::to_string(a.no_exp) + " " + tall(a.nom) + " " + tall(a.domicili) + "\n";
+  for (const Alumne &a : c.alumnes) r += std::to_string(a.no_exp) + " " + tall(a.nom) + " " + tall(a.domicili) + "\n";
   for (const Alumne &a : c.alumnes)
     for (std::size_t y = 0; y < c.assignatures.size(); y++)
       r += std::to_string(a.no_exp) + " " + std::to_string(y) + " " + g(valor(a.notes[y])) + "\n";
@@ -154,39 +153,40 @@ struct Sessio {
 
 // Names chosen so that one contains another, two share a file number, one
 // has no marks, and subjects differ only in case or contain one another.
-const Classe classe = {
-    .assignatures = {"Quimica organica", "Fisica", "quimica", "Historia", "QUIMICA"},
-    .alumnes = {
-        {5, "Marianna Puig", "C/ Major 1", {"7.5", "-1", "6.666666", "10", "0"}},
-        {8, "Anna Roca", "Pl. Nova", {"-0.5", "9", "4", "-1", "3.25"}},
-        {5, "Pere", "Rambla 3", {"8", "7", "-1", "5", "2"}},
-        {12, "JOAN", "Sense", {"-1", "-1", "-1", "-1", "-1"}},
-    }};
+const Classe classe = {.assignatures = {"Quimica organica", "Fisica", "quimica", "Historia", "QUIMICA"},
+                       .alumnes = {
+                           {5, "Marianna Puig", "C/ Major 1", {"7.5", "-1", "6.666666", "10", "0"}},
+                           {8, "Anna Roca", "Pl. Nova", {"-0.5", "9", "4", "-1", "3.25"}},
+                           {5, "Pere", "Rambla 3", {"8", "7", "-1", "5", "2"}},
+                           {12, "JOAN", "Sense", {"-1", "-1", "-1", "-1", "-1"}},
+                       }};
 
 TEST(GradeBook, MenuChoices) {
-  prova::comprova("grade-book", {
-      {.nom = "0 ends at once", .entrada = "0\n", .sortida = menu + adeu},
-      {.nom = "the rest of the 0 line is dropped", .entrada = "0 i prou\n", .sortida = menu + adeu},
-      {.nom = "Enter alone shows the menu again, with no pause",
-       .entrada = "\n\n0\n",
-       .sortida = menu + menu + menu + adeu},
-      {.nom = "incorrect choices, each followed by a pause",
-       .entrada = "x\nk 1\nk9\nk5abc\nk0\n",
-       .sortida = menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + adeu},
-      {.nom = "2xyz runs 2",
-       .entrada = "2xyz\nanna\nk0\n",
-       .sortida = menu + pregunta_alumne + no_trobat + sense_notes + menu + adeu},
-      {.nom = "a pause takes one key: the rest of its line is the next choice",
-       .entrada = "x\n90\n",
-       .sortida = menu + incorrecta + menu + adeu},
-      {.nom = "a key line at a pause leaves its line feed: the menu shows again",
-       .entrada = "x\n9\n0\n",
-       .sortida = menu + incorrecta + menu + menu + adeu},
-      {.nom = "queries before any entry find nothing; the listing is empty",
-       .entrada = "2\nanna\nk3\nquimica\nk4\nk0\n",
-       .sortida = menu + pregunta_alumne + no_trobat + sense_notes + menu + pregunta_assignatura + no_trobada + menu +
-                  menu + adeu},
-  });
+  prova::comprova(
+      "grade-book",
+      {
+          {.nom = "0 ends at once", .entrada = "0\n", .sortida = menu + adeu},
+          {.nom = "the rest of the 0 line is dropped", .entrada = "0 i prou\n", .sortida = menu + adeu},
+          {.nom = "Enter alone shows the menu again, with no pause",
+           .entrada = "\n\n0\n",
+           .sortida = menu + menu + menu + adeu},
+          {.nom = "incorrect choices, each followed by a pause",
+           .entrada = "x\nk 1\nk9\nk5abc\nk0\n",
+           .sortida = menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + adeu},
+          {.nom = "2xyz runs 2",
+           .entrada = "2xyz\nanna\nk0\n",
+           .sortida = menu + pregunta_alumne + no_trobat + sense_notes + menu + adeu},
+          {.nom = "a pause takes one key: the rest of its line is the next choice",
+           .entrada = "x\n90\n",
+           .sortida = menu + incorrecta + menu + adeu},
+          {.nom = "a key line at a pause leaves its line feed: the menu shows again",
+           .entrada = "x\n9\n0\n",
+           .sortida = menu + incorrecta + menu + menu + adeu},
+          {.nom = "queries before any entry find nothing; the listing is empty",
+           .entrada = "2\nanna\nk3\nquimica\nk4\nk0\n",
+           .sortida = menu + pregunta_alumne + no_trobat + sense_notes + menu + pregunta_assignatura + no_trobada +
+                      menu + menu + adeu},
+      });
 }
 
 TEST(GradeBook, EntryDialogueAsksAgain) {
@@ -198,19 +198,20 @@ TEST(GradeBook, EntryDialogueAsksAgain) {
   const std::string marks_b = pregunta_nota("Art");
   const std::string asks = subjects + student + marks_a + marks_a + marks_a + marks_a + marks_a + marks_a + marks_a +
                            marks_a + marks_a + marks_b;
-  prova::comprova("grade-book", {
-      {.nom = "every refused reply repeats its own prompt, silently",
-       .entrada = "1\n0\n11\n-3\nabc\n4294967297\nx 3\n2\n\nMates\nArt\n"
-                  "0 i prou\n1\n-1\n-20\nzero\n0\n\nPau\n\nCasa\n"
-                  "11\n-2\n10.5\n-1.5\n10.01\nnan\nnota\ninf\n-1\n10\n4\nk0\n",
-       .sortida = menu + asks + menu + "0 Pau Casa\n0 0 -1\n0 1 10\n" + menu + adeu},
-      {.nom = "the accepted edges of a mark, -0.5 and 0 stored, neither shown by a query",
-       .entrada = "1\n2\nArt\nx\n1\n1\nPau\nCasa\n-0.5\n0\n4\nk2\npau\nk0\n",
-       .sortida = menu + quantes + nom_assignatura(0) + nom_assignatura(1) + quants + capsalera_alumne(0) +
-                  expedient + nom + domicili + pregunta_nota("Art") + pregunta_nota("x") + menu +
-                  "1 Pau Casa\n1 0 -0.5\n1 1 0\n" + menu + pregunta_alumne + "\n\tAlumne Pau amb expedient 1:\n" +
-                  "\n\t\tAssignatura x: 0" + menu + adeu},
-  });
+  prova::comprova("grade-book",
+                  {
+                      {.nom = "every refused reply repeats its own prompt, silently",
+                       .entrada = "1\n0\n11\n-3\nabc\n4294967297\nx 3\n2\n\nMates\nArt\n"
+                                  "0 i prou\n1\n-1\n-20\nzero\n0\n\nPau\n\nCasa\n"
+                                  "11\n-2\n10.5\n-1.5\n10.01\nnan\nnota\ninf\n-1\n10\n4\nk0\n",
+                       .sortida = menu + asks + menu + "0 Pau Casa\n0 0 -1\n0 1 10\n" + menu + adeu},
+                      {.nom = "the accepted edges of a mark, -0.5 and 0 stored, neither shown by a query",
+                       .entrada = "1\n2\nArt\nx\n1\n1\nPau\nCasa\n-0.5\n0\n4\nk2\npau\nk0\n",
+                       .sortida = menu + quantes + nom_assignatura(0) + nom_assignatura(1) + quants +
+                                  capsalera_alumne(0) + expedient + nom + domicili + pregunta_nota("Art") +
+                                  pregunta_nota("x") + menu + "1 Pau Casa\n1 0 -0.5\n1 1 0\n" + menu + pregunta_alumne +
+                                  "\n\tAlumne Pau amb expedient 1:\n" + "\n\t\tAssignatura x: 0" + menu + adeu},
+                  });
 }
 
 TEST(GradeBook, QueriesAgainstTheModel) {
@@ -218,10 +219,10 @@ TEST(GradeBook, QueriesAgainstTheModel) {
   s.entra(classe);
   for (const char *paraula : {"anna", "ANNA", "nna", "rian", "Roca", "pere", "joan", "zzz", "a"}) s.alumne(paraula);
   for (const char *paraula : {"quim", "QUIMICA", "organica", "fis", "ist", "zzz", "a"}) s.assignatura(paraula);
-  s.alumne("   anna roca  ", "anna");          // the first word only
-  s.alumne("\n\n  Pere", "Pere");             // empty lines before the word are skipped
+  s.alumne("   anna roca  ", "anna");  // the first word only
+  s.alumne("\n\n  Pere", "Pere");      // empty lines before the word are skipped
   s.mostra_llistat();
-  s.alumne("marianna");                       // after every query, names still print as typed
+  s.alumne("marianna");  // after every query, names still print as typed
   s.mostra_llistat();
   prova::comprova("grade-book", {s.acaba("four students, five subjects")});
   // The model's rules spelled out on two queries: shared file numbers, and
@@ -257,7 +258,7 @@ TEST(GradeBook, RepeatedEntryReplacesTheTables) {
   s.alumne("PUIG");
   s.assignatura("HIST");
   s.entra({.assignatures = {"Musica"}, .alumnes = {{3, "Berta", "Lleida", {"9.25"}}}});
-  s.alumne("anna");   // an old student is no longer found
+  s.alumne("anna");  // an old student is no longer found
   s.alumne("pere");
   s.assignatura("fis");
   s.assignatura("mus");
@@ -269,11 +270,14 @@ TEST(GradeBook, TenByTenAndLongLines) {
   // 40-character lines keep their first 19 characters: the subjects differ
   // within them, the names end in text beyond them.
   Classe deu;
-  for (int y = 0; y < 10; y++) deu.assignatures.push_back("Materia" + std::to_string(y) + std::string(30, 'z') + " i mes");
+  for (int y = 0; y < 10; y++)
+    deu.assignatures.push_back("Materia" + std::to_string(y) + std::string(30, 'z') + " i mes");
   for (int x = 0; x < 10; x++) {
     std::string nom_llarg = x == 1 ? "abc" + std::string(37, 'B') : std::string(40, static_cast<char>('A' + x));
-    Alumne a{.no_exp = 2147483647 - x, .nom = nom_llarg + "xyz",
-             .domicili = "Carrer molt llarg de quaranta lletres " + std::to_string(x), .notes = {}};
+    Alumne a {.no_exp = 2147483647 - x,
+              .nom = nom_llarg + "xyz",
+              .domicili = "Carrer molt llarg de quaranta lletres " + std::to_string(x),
+              .notes = {}};
     for (int y = 0; y < 10; y++) a.notes.push_back(std::to_string((x * 10 + y) % 23 / 2.0 - 1));
     deu.alumnes.push_back(a);
   }
@@ -282,8 +286,8 @@ TEST(GradeBook, TenByTenAndLongLines) {
   s.mostra_llistat();
   s.alumne("ccc");
   s.alumne("ABC");
-  s.alumne("xyz");                     // beyond the kept characters
-  s.alumne(std::string(120, 'e'));     // the word is cut to 19 before comparing
+  s.alumne("xyz");                  // beyond the kept characters
+  s.alumne(std::string(120, 'e'));  // the word is cut to 19 before comparing
   s.assignatura("materia7" + std::string(40, 'z'));
   s.assignatura("RIA3");
   prova::comprova("grade-book", {s.acaba("ten by ten, 40-character lines")});

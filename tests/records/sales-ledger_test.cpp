@@ -102,77 +102,86 @@ std::string consultes_sortida(const Taula &t) {
 const Taula dos_per_dos = {{3, 4}, {5, 2}};
 
 TEST(SalesLedger, MainMenu) {
-  prova::comprova("sales-ledger", {
-      {.nom = "4 says goodbye", .entrada = "4\n", .sortida = menu + adeu},
-      {.nom = "queries before any data",
-       .entrada = "2\n9\n3\n9\n4\n9\n",
-       .sortida = menu + sense_dades + menu + sense_dades + menu + adeu},
-      {.nom = "incorrect options, and replies that are not numbers",
-       .entrada = "0\n9\n5\n9\n-1\n9\nabc\n9\n4294967297\n9\n4\n",
-       .sortida = menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta +
-                  menu + adeu},
-      {.nom = "empty lines before a number are skipped", .entrada = "\n\n  \n4\n", .sortida = menu + adeu},
-      {.nom = "the rest of a line answers the next prompt", .entrada = "1 3 4\n", .sortida = menu + submenu + menu + adeu},
-      {.nom = "2.5 runs 2; .5 is then an incorrect reply whose pause takes the key line's line feed",
-       .entrada = "2.5\n9\n4\n",
-       .sortida = menu + sense_dades + menu + incorrecta + menu + adeu},
-      {.nom = "each pause takes one key line; a further 9 line is an option",
-       .entrada = "7\n9\n9\n9\n4\n",
-       .sortida = menu + incorrecta + menu + incorrecta + menu + adeu},
-  });
+  prova::comprova(
+      "sales-ledger",
+      {
+          {.nom = "4 says goodbye", .entrada = "4\n", .sortida = menu + adeu},
+          {.nom = "queries before any data",
+           .entrada = "2\n9\n3\n9\n4\n9\n",
+           .sortida = menu + sense_dades + menu + sense_dades + menu + adeu},
+          {.nom = "incorrect options, and replies that are not numbers",
+           .entrada = "0\n9\n5\n9\n-1\n9\nabc\n9\n4294967297\n9\n4\n",
+           .sortida = menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta + menu +
+                      incorrecta + menu + adeu},
+          {.nom = "empty lines before a number are skipped", .entrada = "\n\n  \n4\n", .sortida = menu + adeu},
+          {.nom = "the rest of a line answers the next prompt",
+           .entrada = "1 3 4\n",
+           .sortida = menu + submenu + menu + adeu},
+          {.nom = "2.5 runs 2; .5 is then an incorrect reply whose pause takes the key line's line feed",
+           .entrada = "2.5\n9\n4\n",
+           .sortida = menu + sense_dades + menu + incorrecta + menu + adeu},
+          {.nom = "each pause takes one key line; a further 9 line is an option",
+           .entrada = "7\n9\n9\n9\n4\n",
+           .sortida = menu + incorrecta + menu + incorrecta + menu + adeu},
+      });
 }
 
 TEST(SalesLedger, SubmenuAndConfirmation) {
   const std::string amb_dades = entra(dos_per_dos);
   const std::string sortida_dades = menu + surt_entra(dos_per_dos);
-  const std::string millor = "\n\t\tEl venedor 0 te un maxim amb 7 unitats venudes.\n\t\tEl venedor 1 te un maxim amb "
-                             "7 unitats venudes.";
+  const std::string millor =
+      "\n\t\tEl venedor 0 te un maxim amb 7 unitats venudes.\n\t\tEl venedor 1 te un maxim amb "
+      "7 unitats venudes.";
   const Taula u = {{11}};
-  prova::comprova("sales-ledger", {
-      {.nom = "incorrect submenu options, then 3 back with no pause",
-       .entrada = "1\n0\n9\n4\n9\n-2\n9\nx\n9\n3\n4\n",
-       .sortida = menu + submenu + incorrecta + submenu + incorrecta + submenu + incorrecta + submenu + incorrecta +
-                  submenu + menu + adeu},
-      {.nom = "two tied salesmen both print, lower number first",
-       .entrada = amb_dades + "2\n9\n4\n",
-       .sortida = sortida_dades + millor + menu + adeu},
-      {.nom = "1 then 3 at the confirmation keeps the data",
-       .entrada = amb_dades + "1\n1\n3\n2\n9\n4\n",
-       .sortida = sortida_dades + submenu + confirmacio + menu + millor + menu + adeu},
-      {.nom = "2 then 3 at the confirmation keeps the data",
-       .entrada = amb_dades + "1\n2\n3\n2\n9\n4\n",
-       .sortida = sortida_dades + submenu + confirmacio + menu + millor + menu + adeu},
-      {.nom = "2 then 1 carries out the manual entry",
-       .entrada = amb_dades + "1\n2\n1\n" + teclat_manual(u) + "3\n2\n9\n4\n",
-       .sortida = sortida_dades + submenu + confirmacio + dialeg_manual(u) + submenu + menu + millor_venedor(u) +
-                  menu + adeu},
-      {.nom = "7, 0 or a non-number at the confirmation is incorrect",
-       .entrada = amb_dades + "1\n1\n7\n9\n2\n0\n9\n1\nno\n9\n3\n2\n9\n4\n",
-       .sortida = sortida_dades + submenu + confirmacio + incorrecta + submenu + confirmacio + incorrecta + submenu +
-                  confirmacio + incorrecta + submenu + menu + millor + menu + adeu},
-      {.nom = "5 and 3 at the submenu ask no confirmation",
-       .entrada = amb_dades + "1\n5\n9\n3\n4\n",
-       .sortida = sortida_dades + submenu + incorrecta + submenu + menu + adeu},
-      {.nom = "a second entry in the same visit is confirmed too",
-       .entrada = "1\n1\n" + teclat_manual(dos_per_dos) + "1\n1\n" + teclat_manual(u) + "3\n2\n9\n4\n",
-       .sortida = menu + submenu + dialeg_manual(dos_per_dos) + submenu + confirmacio + dialeg_manual(u) + submenu +
-                  menu + millor_venedor(u) + menu + adeu},
-  });
+  prova::comprova(
+      "sales-ledger",
+      {
+          {.nom = "incorrect submenu options, then 3 back with no pause",
+           .entrada = "1\n0\n9\n4\n9\n-2\n9\nx\n9\n3\n4\n",
+           .sortida = menu + submenu + incorrecta + submenu + incorrecta + submenu + incorrecta + submenu + incorrecta +
+                      submenu + menu + adeu},
+          {.nom = "two tied salesmen both print, lower number first",
+           .entrada = amb_dades + "2\n9\n4\n",
+           .sortida = sortida_dades + millor + menu + adeu},
+          {.nom = "1 then 3 at the confirmation keeps the data",
+           .entrada = amb_dades + "1\n1\n3\n2\n9\n4\n",
+           .sortida = sortida_dades + submenu + confirmacio + menu + millor + menu + adeu},
+          {.nom = "2 then 3 at the confirmation keeps the data",
+           .entrada = amb_dades + "1\n2\n3\n2\n9\n4\n",
+           .sortida = sortida_dades + submenu + confirmacio + menu + millor + menu + adeu},
+          {.nom = "2 then 1 carries out the manual entry",
+           .entrada = amb_dades + "1\n2\n1\n" + teclat_manual(u) + "3\n2\n9\n4\n",
+           .sortida = sortida_dades + submenu + confirmacio + dialeg_manual(u) + submenu + menu + millor_venedor(u) +
+                      menu + adeu},
+          {.nom = "7, 0 or a non-number at the confirmation is incorrect",
+           .entrada = amb_dades + "1\n1\n7\n9\n2\n0\n9\n1\nno\n9\n3\n2\n9\n4\n",
+           .sortida = sortida_dades + submenu + confirmacio + incorrecta + submenu + confirmacio + incorrecta +
+                      submenu + confirmacio + incorrecta + submenu + menu + millor + menu + adeu},
+          {.nom = "5 and 3 at the submenu ask no confirmation",
+           .entrada = amb_dades + "1\n5\n9\n3\n4\n",
+           .sortida = sortida_dades + submenu + incorrecta + submenu + menu + adeu},
+          {.nom = "a second entry in the same visit is confirmed too",
+           .entrada = "1\n1\n" + teclat_manual(dos_per_dos) + "1\n1\n" + teclat_manual(u) + "3\n2\n9\n4\n",
+           .sortida = menu + submenu + dialeg_manual(dos_per_dos) + submenu + confirmacio + dialeg_manual(u) + submenu +
+                      menu + millor_venedor(u) + menu + adeu},
+      });
 }
 
 TEST(SalesLedger, ManualEntryAsksAgain) {
-  prova::comprova("sales-ledger", {
-      {.nom = "counts out of 1..25 and non-numbers, silently",
-       .entrada = "1\n1\n0\n-4\n26\n1000\nx\n4294967297\n1\n0\n26\n-4\ncap\n2\n1\n2\n9\n3\n4\n",
-       .sortida = menu + submenu + venedors + venedors + venedors + venedors + venedors + venedors + venedors +
-                  productes + productes + productes + productes + productes + cella(0, 0) + cella(1, 0) + introduides +
-                  submenu + menu + adeu},
-      {.nom = "a negative cell has its message; a non-number or a 33-bit number has none",
-       .entrada = "1\n1\n1\n1\n-1\n-2147483648\nx\n4294967296\n2147483648\n0\n9\n3\n3\n0\n9\n4\n",
-       .sortida = menu + submenu + venedors + productes + cella(0, 0) + negativa + cella(0, 0) + negativa +
-                  cella(0, 0) + cella(0, 0) + cella(0, 0) + cella(0, 0) + introduides + submenu + menu +
-                  pregunta_producte(1) + "\n\t\tEl total venut del producte 0 es: 0" + menu + adeu},
-  });
+  prova::comprova(
+      "sales-ledger",
+      {
+          {.nom = "counts out of 1..25 and non-numbers, silently",
+           .entrada = "1\n1\n0\n-4\n26\n1000\nx\n4294967297\n1\n0\n26\n-4\ncap\n2\n1\n2\n9\n3\n4\n",
+           .sortida = menu + submenu + venedors + venedors + venedors + venedors + venedors + venedors + venedors +
+                      productes + productes + productes + productes + productes + cella(0, 0) + cella(1, 0) +
+                      introduides + submenu + menu + adeu},
+          {.nom = "a negative cell has its message; a non-number or a 33-bit number has none",
+           .entrada = "1\n1\n1\n1\n-1\n-2147483648\nx\n4294967296\n2147483648\n0\n9\n3\n3\n0\n9\n4\n",
+           .sortida = menu + submenu + venedors + productes + cella(0, 0) + negativa + cella(0, 0) + negativa +
+                      cella(0, 0) + cella(0, 0) + cella(0, 0) + cella(0, 0) + introduides + submenu + menu +
+                      pregunta_producte(1) + "\n\t\tEl total venut del producte 0 es: 0" + menu + adeu},
+      });
 }
 
 TEST(SalesLedger, QueriesAgainstTheModel) {
@@ -200,25 +209,26 @@ TEST(SalesLedger, QueriesAgainstTheModel) {
 TEST(SalesLedger, ProductNumber) {
   const Taula gran = {{100, 200, 300}, {400, 500, 600}, {700, 800, 900}};
   const Taula petita = {{1}, {2}};
-  prova::comprova("sales-ledger", {
-      {.nom = "-1, -5, p, 99, 1000 and non-numbers are asked again with no message",
-       .entrada = entra(gran) + "3\n-1\n-5\n3\n99\n1000\nx\n2\n9\n4\n",
-       .sortida = menu + surt_entra(gran) + pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) +
-                  pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) +
-                  total_producte(gran, 2) + menu + adeu},
-      {.nom = "a smaller entry never sums the older cells",
-       .entrada = entra(gran) + "1\n1\n1\n" + teclat_manual(petita) + "3\n3\n1\n2\n0\n9\n2\n9\n4\n",
-       .sortida = menu + surt_entra(gran) + submenu + confirmacio + dialeg_manual(petita) + submenu + menu +
-                  pregunta_producte(1) + pregunta_producte(1) + pregunta_producte(1) +
-                  "\n\t\tEl total venut del producte 0 es: 3" + menu + millor_venedor(petita) + menu + adeu},
-  });
+  prova::comprova(
+      "sales-ledger",
+      {
+          {.nom = "-1, -5, p, 99, 1000 and non-numbers are asked again with no message",
+           .entrada = entra(gran) + "3\n-1\n-5\n3\n99\n1000\nx\n2\n9\n4\n",
+           .sortida = menu + surt_entra(gran) + pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) +
+                      pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) +
+                      total_producte(gran, 2) + menu + adeu},
+          {.nom = "a smaller entry never sums the older cells",
+           .entrada = entra(gran) + "1\n1\n1\n" + teclat_manual(petita) + "3\n3\n1\n2\n0\n9\n2\n9\n4\n",
+           .sortida = menu + surt_entra(gran) + submenu + confirmacio + dialeg_manual(petita) + submenu + menu +
+                      pregunta_producte(1) + pregunta_producte(1) + pregunta_producte(1) +
+                      "\n\t\tEl total venut del producte 0 es: 3" + menu + millor_venedor(petita) + menu + adeu},
+      });
 }
 
 TEST(SalesLedger, EndOfInputAndNonNumbersNeverLoop) {
   const std::string entrada = entra(dos_per_dos) + "1\n1\n3\n" + consultes_teclat(dos_per_dos) + "1\n2\n3\n4\n9\n";
-  const std::string sortida =
-      menu + surt_entra(dos_per_dos) + submenu + confirmacio + menu + consultes_sortida(dos_per_dos) + submenu +
-      confirmacio + menu + adeu;
+  const std::string sortida = menu + surt_entra(dos_per_dos) + submenu + confirmacio + menu +
+                              consultes_sortida(dos_per_dos) + submenu + confirmacio + menu + adeu;
   prova::comprova("sales-ledger", {{.nom = "the whole session", .entrada = entrada, .sortida = sortida}});
   for (std::size_t fi = 0; fi < entrada.size(); fi++) {
     if (fi != 0 && entrada[fi - 1] != '\n') continue;
@@ -261,7 +271,7 @@ struct Aleatoria {
 };
 
 Aleatoria aleatoria(std::time_t segon) {
-  Generador g{static_cast<std::uint32_t>(segon)};
+  Generador g {static_cast<std::uint32_t>(segon)};
   int v = g.seguent() % 25;
   int p = g.seguent() % 25;
   Taula t(static_cast<std::size_t>(v), std::vector<long long>(static_cast<std::size_t>(p)));

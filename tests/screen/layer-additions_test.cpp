@@ -33,7 +33,8 @@ TEST(Generador, SequencesOfSeedsOneAndZero) {
 std::string bytes_control() {
   std::string s;
   for (int b = 1; b < 128; b++)
-    if ((b < 32 && b != 7 && b != 8 && b != 9 && b != 10 && b != 13) || b == 127) s += "a" + std::string(1, static_cast<char>(b));
+    if ((b < 32 && b != 7 && b != 8 && b != 9 && b != 10 && b != 13) || b == 127)
+      s += "a" + std::string(1, static_cast<char>(b));
   return s + "\n";
 }
 

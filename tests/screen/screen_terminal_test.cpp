@@ -76,7 +76,7 @@ TEST(LineDrawTerminal, NoticeOnlyOnASmallTerminal) {
   t.escriu("k");
   ASSERT_TRUE(t.espera([&] { return t.fila(0) == "Introdueix la primera coordenada:"; }));
   EXPECT_EQ(std::string::npos, t.pantalla().find("Amplieu"));
-  for (Terminal::Mida mida : {Terminal::Mida{25, 80}, Terminal::Mida{30, 100}}) {
+  for (Terminal::Mida mida : {Terminal::Mida {25, 80}, Terminal::Mida {30, 100}}) {
     CarpetaTemporal c;
     Terminal u("bouncing-ball", c.cami(), {}, mida);
     ASSERT_TRUE(u.espera([&] { return u.pantalla().find_first_of("oO") != std::string::npos; }, 1000));
@@ -176,8 +176,7 @@ TEST(PaddleGameTerminal, FramesOverwriteEachOther) {
   EXPECT_EQ(0u, t.fila(0).find("Marcador: "));
   EXPECT_EQ("", t.fila(1));
   EXPECT_NE(std::string::npos, t.fila(2).find("[=========]"));
-  for (int f = 3; f <= 22; f++)
-    EXPECT_EQ(std::string::npos, t.fila(f).find_first_not_of(" *")) << f;
+  for (int f = 3; f <= 22; f++) EXPECT_EQ(std::string::npos, t.fila(f).find_first_not_of(" *")) << f;
   EXPECT_EQ("", t.fila(24));
   t.escriu("\x1b");
   EXPECT_EQ(0, t.espera_final());

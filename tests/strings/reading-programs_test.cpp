@@ -67,12 +67,18 @@ TEST(SentenceLengths, ClassesAndPercentages) {
       {.nom = "the example", .entrada = "hola\nbon dia\n.\n", .sortida = informe({4, 7})},
       {.nom = "the stop word first", .entrada = ".\nhola\n", .sortida = informe({})},
       {.nom = "no input at all", .entrada = "", .sortida = informe({})},
-      {.nom = "the class limits", .entrada = "\n1234\n12345\n1234567890\n12345678901\n123456789012345\n1234567890123456\n.",
+      {.nom = "the class limits",
+       .entrada = "\n1234\n12345\n1234567890\n12345678901\n123456789012345\n1234567890123456\n.",
        .sortida = informe({0, 4, 5, 10, 11, 15, 16})},
       {.nom = "only a bare . stops", .entrada = ". \n..\nx.\n .\n", .sortida = informe({2, 2, 2, 2})},
-      {.nom = "a 600-character line is one long line", .entrada = std::string(600, 'x') + "\n.\n", .sortida = informe({254})},
+      {.nom = "a 600-character line is one long line",
+       .entrada = std::string(600, 'x') + "\n.\n",
+       .sortida = informe({254})},
       {.nom = "a last line without its line feed", .entrada = "abc\n\xE9\xE9\xE9\xE9\xE9", .sortida = informe({3, 5})},
-      {.nom = "nothing is read after the stop word", .entrada = ".\nX", .sortida = informe({}), .entrada_oberta = true}};
+      {.nom = "nothing is read after the stop word",
+       .entrada = ".\nX",
+       .sortida = informe({}),
+       .entrada_oberta = true}};
   for (int i = 0; i < 40; i++) {
     std::string entrada;
     std::vector<std::size_t> llargades(atzar() % 12);
@@ -81,7 +87,9 @@ TEST(SentenceLengths, ClassesAndPercentages) {
       l = linia.size();
       entrada += linia + "\n";
     }
-    casos.push_back({.nom = "random " + std::to_string(i), .entrada = entrada + (i % 2 ? ".\n" : ""), .sortida = informe(llargades)});
+    casos.push_back({.nom = "random " + std::to_string(i),
+                     .entrada = entrada + (i % 2 ? ".\n" : ""),
+                     .sortida = informe(llargades)});
   }
   prova::comprova("sentence-lengths", casos);
   std::string sortida;
@@ -92,11 +100,15 @@ TEST(StopWord, StopsRightAfterALineEndingWithTheWord) {
   const std::string sortida = "Fica un text (escriu zabrol per parar): \n\nAdeu!";
   std::vector<Cas> casos;
   for (const char *linia : {"zabrol", "hola zabrol", "zabrolzabrol", "\xE9zabrol"})  // input stays open: it must stop
-    casos.push_back({.nom = linia, .entrada = std::string("x\n") + linia + "\nX", .sortida = sortida, .entrada_oberta = true});
-  casos.push_back({.nom = "the end of input without the word", .entrada = "zabrol hola\nZABROL\nzabrol \nabrol\n\nzabro",
+    casos.push_back(
+        {.nom = linia, .entrada = std::string("x\n") + linia + "\nX", .sortida = sortida, .entrada_oberta = true});
+  casos.push_back({.nom = "the end of input without the word",
+                   .entrada = "zabrol hola\nZABROL\nzabrol \nabrol\n\nzabro",
                    .sortida = sortida});
   casos.push_back({.nom = "no input", .entrada = "", .sortida = sortida});
-  casos.push_back({.nom = "a 254-character line", .entrada = std::string(248, 'x') + "zabrol\nX", .sortida = sortida,
+  casos.push_back({.nom = "a 254-character line",
+                   .entrada = std::string(248, 'x') + "zabrol\nX",
+                   .sortida = sortida,
                    .entrada_oberta = true});
   prova::comprova("stop-word", casos);
   // Where reading stopped: right after the stopping line (its kept 254
@@ -121,12 +133,18 @@ TEST(StopWord, StopsRightAfterALineEndingWithTheWord) {
 
 TEST(WordLength, TheFirstWordUpTo39Characters) {
   auto cas = [](const std::string &entrada, int n) {
-    return Cas{.nom = entrada.substr(0, 30), .entrada = entrada,
-               .sortida = "Fica una paraula: La paraula te " + std::to_string(n) + " caracters."};
+    return Cas {.nom = entrada.substr(0, 30),
+                .entrada = entrada,
+                .sortida = "Fica una paraula: La paraula te " + std::to_string(n) + " caracters."};
   };
-  std::vector<Cas> casos = {cas("  paraula  \n", 7), cas("hola,mon!\n", 9), cas("\n\n \t x\n", 1), cas("a b\n", 1),
-                            cas(std::string(39, 'p') + "\n", 39), cas(std::string(500, 'p') + "\n", 39),
-                            cas("\xE9t\xE9\n", 3), cas("sense", 5),
+  std::vector<Cas> casos = {cas("  paraula  \n", 7),
+                            cas("hola,mon!\n", 9),
+                            cas("\n\n \t x\n", 1),
+                            cas("a b\n", 1),
+                            cas(std::string(39, 'p') + "\n", 39),
+                            cas(std::string(500, 'p') + "\n", 39),
+                            cas("\xE9t\xE9\n", 3),
+                            cas("sense", 5),
                             {.nom = "no input", .entrada = "", .sortida = "Fica una paraula: "},
                             {.nom = "white space only", .entrada = " \n\t\n", .sortida = "Fica una paraula: "}};
   for (int i = 0; i < 60; i++) {
@@ -140,13 +158,19 @@ TEST(WordLength, TheFirstWordUpTo39Characters) {
 TEST(TextCount, EveryByteUpToTheEndOfInput) {
   auto cas = [](const std::string &nom, const std::string &text) {
     std::string guardat = text.substr(0, 254);
-    return Cas{.nom = nom, .entrada = text,
-               .sortida = "Fica una frase: El text que mostro a continuacio te " + std::to_string(guardat.size()) +
-                          " caracters.\n" + guardat};
+    return Cas {.nom = nom,
+                .entrada = text,
+                .sortida = "Fica una frase: El text que mostro a continuacio te " + std::to_string(guardat.size()) +
+                           " caracters.\n" + guardat};
   };
-  std::vector<Cas> casos = {cas("a line", "abc\n"), cas("no line feed", "abc"), cas("empty", ""),
-                            cas("254 bytes", std::string(254, 'x')), cas("600 bytes in lines", std::string(600, 'x') + "\nyz\n"),
-                            cas("a byte 255 and a NUL", std::string("a\xFF" "b\0c\n", 6))};
+  std::vector<Cas> casos = {cas("a line", "abc\n"),
+                            cas("no line feed", "abc"),
+                            cas("empty", ""),
+                            cas("254 bytes", std::string(254, 'x')),
+                            cas("600 bytes in lines", std::string(600, 'x') + "\nyz\n"),
+                            cas("a byte 255 and a NUL", std::string("a\xFF"
+                                                                    "b\0c\n",
+                                                                    6))};
   for (int i = 0; i < 40; i++) {
     std::string text(atzar() % 400, ' ');
     for (char &c : text) c = static_cast<char>(atzar() % 4 ? atzar() % 256 : '\n');

@@ -16,15 +16,16 @@ namespace {
 using prova::CarpetaTemporal;
 using prova::Terminal;
 
-const std::vector<std::string> de_tecles = {"contact-book", "grade-book",  "sales-ledger", "line-draw",
+const std::vector<std::string> de_tecles = {"contact-book",  "grade-book",  "sales-ledger", "line-draw",
                                             "bouncing-ball", "paddle-game", "console-clock"};
 
 // Keys a person may press: letters, digits, Enter, Backspace, arrows,
 // F-keys, Home/End, Esc, Ctrl-D and a UTF-8 letter.
 std::string tecles_a_latzar(std::mt19937 &aleatori, int quantes) {
   static const std::vector<std::string> tecles = {
-      "a", "z", "0", "1", "2", "3", "4", "9", " ", "\r", "\r", "\x7f", "\x1b[A", "\x1b[B", "\x1b[C", "\x1b[D",
-      "\x1bOP", "\x1b[15~", "\x1b[24~", "\x1b[H", "\x1b[F", "\x04", "\xc3\xa7", "-", "."};
+      "a",        "z",      "0",      "1",      "2",        "3",      "4",      "9",      " ",
+      "\r",       "\r",     "\x7f",   "\x1b[A", "\x1b[B",   "\x1b[C", "\x1b[D", "\x1bOP", "\x1b[15~",
+      "\x1b[24~", "\x1b[H", "\x1b[F", "\x04",   "\xc3\xa7", "-",      "."};
   std::string r;
   for (int i = 0; i < quantes; i++) r += tecles[aleatori() % tecles.size()];
   return r + "\x1b";  // a lone Esc last
@@ -118,8 +119,8 @@ TEST(EscombradaTerminalDesa, ASignalDuringTheSaveLeavesAWholeFile) {
     t.senyal(ronda % 3 == 0 ? SIGINT : SIGTERM);
     t.espera_final();
     std::string ara = carpeta.llegeix("agenda.dat");
-    EXPECT_TRUE(ara == antic || (ara.size() == 120 && ara.substr(0, 60) == antic.substr(0, 60) &&
-                                 ara.substr(60) == antic.substr(120)))
+    EXPECT_TRUE(ara == antic ||
+                (ara.size() == 120 && ara.substr(0, 60) == antic.substr(0, 60) && ara.substr(60) == antic.substr(120)))
         << prova::visible(ara);
     EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
   }

@@ -92,7 +92,10 @@ std::vector<Entrada> entrades(const std::string &programa) {
   r.push_back({"a 10,000-character line", repetit(std::string(10000, 'a') + "\n", 3)});
   r.push_back({"numbers that do not fit",
                repetit("2147483648\n-2147483649\n" + std::string(400, '9') + "\n1e400\n-1e400\nnan\n", 10)});
-  r.push_back({"NUL, 0xFF and Esc inside lines", repetit(std::string("a\0b\xff\x1b" "c1\n", 9), 40)});
+  r.push_back({"NUL, 0xFF and Esc inside lines", repetit(std::string("a\0b\xff\x1b"
+                                                                     "c1\n",
+                                                                     9),
+                                                         40)});
   std::mt19937 aleatori(20261208);
   for (int k = 0; k < rondes_aleatories(); k++) {
     std::string bytes;
@@ -101,7 +104,7 @@ std::vector<Entrada> entrades(const std::string &programa) {
   }
   if (std::find(amb_arguments.begin(), amb_arguments.end(), programa) != amb_arguments.end()) {
     std::vector<Entrada> amb;
-    for (const auto &args : std::vector<std::vector<std::string>>{
+    for (const auto &args : std::vector<std::vector<std::string>> {
              {},
              {""},
              {"", ""},
@@ -134,8 +137,7 @@ std::vector<Entrada> entrades(const std::string &programa) {
 }
 
 bool informe_de_sanititzador(const std::string &errors) {
-  return errors.find("AddressSanitizer") != std::string::npos ||
-         errors.find("LeakSanitizer") != std::string::npos ||
+  return errors.find("AddressSanitizer") != std::string::npos || errors.find("LeakSanitizer") != std::string::npos ||
          errors.find("runtime error:") != std::string::npos;
 }
 
@@ -194,7 +196,8 @@ TEST(EscombradaFitxers, AStoredFileIsKeptOrReplacedWhole) {
 INSTANTIATE_TEST_SUITE_P(Programes, Escombrada, ::testing::ValuesIn(programes()),
                          [](const ::testing::TestParamInfo<std::string> &parametre) {
                            std::string nom;
-                           for (char c : parametre.param) nom.push_back(std::isalnum(static_cast<unsigned char>(c)) ? c : '_');
+                           for (char c : parametre.param)
+                             nom.push_back(std::isalnum(static_cast<unsigned char>(c)) ? c : '_');
                            return nom;
                          });
 

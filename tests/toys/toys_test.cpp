@@ -41,25 +41,34 @@ std::string passada_inicial(int k, int usuari) {
 
 TEST(PaddleGame, FirstFramesEscAndKeysThatDoNothing) {
   std::string dues = primer_quadre() + passada_inicial(1, 0) + passada_inicial(2, 0);
-  prova::comprova("paddle-game", {
-                                     {.nom = "end of input: one pass", .entrada = "", .sortida = primer_quadre() + passada_inicial(1, 0)},
-                                     {.nom = "Esc ends after its pass", .entrada = "\x1b" "MM", .sortida = primer_quadre() + passada_inicial(1, 0)},
-                                     {.nom = "other keys and lone prefixes", .entrada = std::string("\xe0\0", 2),
-                                      .sortida = dues + passada_inicial(3, 0)},
-                                     {.nom = "serve keys while the computer serves", .entrada = " H",
-                                      .sortida = dues + passada_inicial(3, 0)},
-                                     {.nom = "left at column 0 stays", .entrada = "KK", .sortida = dues + passada_inicial(3, 0)},
-                                     {.nom = "right then left", .entrada = "MMK",
-                                      .sortida = primer_quadre() + passada_inicial(1, 3) + passada_inicial(2, 6) +
-                                                 passada_inicial(3, 3) + passada_inicial(4, 3)},
-                                     {.nom = "Esc on a held-open input", .entrada = "\x1b",
-                                      .sortida = primer_quadre() + passada_inicial(1, 0), .entrada_oberta = true},
-                                 });
+  prova::comprova(
+      "paddle-game",
+      {
+          {.nom = "end of input: one pass", .entrada = "", .sortida = primer_quadre() + passada_inicial(1, 0)},
+          {.nom = "Esc ends after its pass",
+           .entrada = "\x1b"
+                      "MM",
+           .sortida = primer_quadre() + passada_inicial(1, 0)},
+          {.nom = "other keys and lone prefixes",
+           .entrada = std::string("\xe0\0", 2),
+           .sortida = dues + passada_inicial(3, 0)},
+          {.nom = "serve keys while the computer serves", .entrada = " H", .sortida = dues + passada_inicial(3, 0)},
+          {.nom = "left at column 0 stays", .entrada = "KK", .sortida = dues + passada_inicial(3, 0)},
+          {.nom = "right then left",
+           .entrada = "MMK",
+           .sortida = primer_quadre() + passada_inicial(1, 3) + passada_inicial(2, 6) + passada_inicial(3, 3) +
+                      passada_inicial(4, 3)},
+          {.nom = "Esc on a held-open input",
+           .entrada = "\x1b",
+           .sortida = primer_quadre() + passada_inicial(1, 0),
+           .entrada_oberta = true},
+      });
 }
 
 TEST(PaddleGame, RightClampAt67) {
   prova::CarpetaTemporal carpeta;
-  prova::Resultat r = prova::executa({.programa = "paddle-game", .entrada = std::string(30, 'M'), .carpeta = carpeta.cami()});
+  prova::Resultat r =
+      prova::executa({.programa = "paddle-game", .entrada = std::string(30, 'M'), .carpeta = carpeta.cami()});
   ASSERT_EQ(0, r.estat);
   std::string darrer = r.sortida.substr(r.sortida.rfind('\n') + 1);
   EXPECT_EQ(blancs(67) + paleta, darrer);
@@ -84,8 +93,8 @@ TEST(PaddleGame, ManyKeysQuicklyAndNoEscapes) {
   prova::CarpetaTemporal carpeta;
   std::string teclas;
   for (int i = 0; i < 10000; i++) teclas.push_back("MK H\xe0z"[i % 6]);
-  prova::Resultat r = prova::executa({.programa = "paddle-game", .entrada = teclas, .carpeta = carpeta.cami(),
-                                      .temps_maxim_ms = 10000});
+  prova::Resultat r = prova::executa(
+      {.programa = "paddle-game", .entrada = teclas, .carpeta = carpeta.cami(), .temps_maxim_ms = 10000});
   ASSERT_EQ(0, r.estat);
   EXPECT_EQ(std::string::npos, r.sortida.find('\x1b'));
   EXPECT_EQ(std::string::npos, r.sortida.find("Premeu"));
@@ -100,7 +109,7 @@ void comprova_tauler(const std::string &sortida) {
   std::istringstream in(sortida);
   std::string linia;
   int f = 0, c = 0, pas = 0;
-  std::vector<std::pair<int, int>> cami{{0, 0}};
+  std::vector<std::pair<int, int>> cami {{0, 0}};
   ASSERT_TRUE(std::getline(in, linia));
   ASSERT_EQ("", linia);
   for (;;) {
@@ -174,8 +183,8 @@ void comprova_tauler(const std::string &sortida) {
 TEST(PathGrid, StagesFollowTheRules) {
   for (int i = 0; i < 5; i++) {
     prova::CarpetaTemporal carpeta;
-    prova::Resultat r = prova::executa({.programa = "path-grid", .entrada = "x", .carpeta = carpeta.cami(),
-                                        .entrada_oberta = true});
+    prova::Resultat r =
+        prova::executa({.programa = "path-grid", .entrada = "x", .carpeta = carpeta.cami(), .entrada_oberta = true});
     ASSERT_EQ(0, r.estat);
     ASSERT_TRUE(r.errors.empty());
     comprova_tauler(r.sortida);
@@ -187,8 +196,8 @@ TEST(ConsoleClock, OneTimeAtTheEndOfInput) {
     setenv("TZ", tz, 1);
     std::time_t abans = std::time(nullptr);
     prova::CarpetaTemporal carpeta;
-    prova::Resultat r = prova::executa({.programa = "console-clock", .entrada = "", .carpeta = carpeta.cami(),
-                                        .entorn = {{"TZ", tz}}});
+    prova::Resultat r =
+        prova::executa({.programa = "console-clock", .entrada = "", .carpeta = carpeta.cami(), .entorn = {{"TZ", tz}}});
     std::time_t despres = std::time(nullptr);
     ASSERT_EQ(0, r.estat);
     ASSERT_GE(despres - abans, 1);  // it slept a whole second
@@ -206,8 +215,8 @@ TEST(ConsoleClock, OneTimeAtTheEndOfInput) {
 
 TEST(ConsoleClock, APendingKeyGivesOneTimeAndFeedsThePause) {
   prova::CarpetaTemporal carpeta;
-  prova::Resultat r = prova::executa({.programa = "console-clock", .entrada = "q", .carpeta = carpeta.cami(),
-                                      .entrada_oberta = true});
+  prova::Resultat r =
+      prova::executa({.programa = "console-clock", .entrada = "q", .carpeta = carpeta.cami(), .entrada_oberta = true});
   ASSERT_EQ(0, r.estat);
   std::size_t bs = r.sortida.find('\b');
   ASSERT_NE(std::string::npos, bs);
@@ -215,14 +224,16 @@ TEST(ConsoleClock, APendingKeyGivesOneTimeAndFeedsThePause) {
 }
 
 TEST(Toys, CharIndexAndPointerStep) {
-  prova::comprova("char-index-toy", {
-                                        {.nom = "end of input", .entrada = "", .sortida = "51a\n"},
-                                        {.nom = "one byte ends the pause", .entrada = "z", .sortida = "51a\n", .entrada_oberta = true},
-                                    });
-  prova::comprova("pointer-step", {
-                                      {.nom = "end of input", .entrada = "", .sortida = ""},
-                                      {.nom = "one byte ends the pause", .entrada = "z", .sortida = "", .entrada_oberta = true},
-                                  });
+  prova::comprova("char-index-toy",
+                  {
+                      {.nom = "end of input", .entrada = "", .sortida = "51a\n"},
+                      {.nom = "one byte ends the pause", .entrada = "z", .sortida = "51a\n", .entrada_oberta = true},
+                  });
+  prova::comprova("pointer-step",
+                  {
+                      {.nom = "end of input", .entrada = "", .sortida = ""},
+                      {.nom = "one byte ends the pause", .entrada = "z", .sortida = "", .entrada_oberta = true},
+                  });
 }
 
 }  // namespace
