@@ -1,13 +1,26 @@
+# subsistema(<order> <title>): first line of each programs/<subsystem>/
+# CMakeLists.txt, giving the folder's place among the launcher's screens
+# and the title they show.
+function(subsistema ordre titol)
+  if(NOT ordre MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "subsistema(): the order must be a whole number, not '${ordre}'")
+  endif()
+  set_property(DIRECTORY PROPERTY ORDRE_SUBSISTEMA ${ordre})
+  set_property(DIRECTORY PROPERTY TITOL_SUBSISTEMA "${titol}")
+endfunction()
+
 # One call per deliverable: programa(<name> [ARGUMENTS] [libraries...])
 # builds <name>.cpp of the calling folder into bin/<name>, linked with the
-# console platform layer and with the libraries named after it. ARGUMENTS
+# console platform layer, the reply readers and the portfolio's libraries,
+# and with the libraries named after it. The layer's private folder is not
+# in its reach. ARGUMENTS
 # marks a program that takes its data from the command line. The program's
 # subsystem is its folder's name and its description the first line of its
 # source, as the launcher lists them.
 function(programa nom)
   cmake_parse_arguments(PARSE_ARGV 1 opcio "ARGUMENTS" "" "")
   add_executable(${nom} ${nom}.cpp)
-  target_link_libraries(${nom} PRIVATE plataforma ${opcio_UNPARSED_ARGUMENTS})
+  target_link_libraries(${nom} PRIVATE plataforma lectura biblioteques ${opcio_UNPARSED_ARGUMENTS})
   if(opcio_ARGUMENTS)
     set_property(GLOBAL APPEND PROPERTY PROGRAMES_AMB_ARGUMENTS ${nom})
     set(arguments true)
@@ -19,8 +32,24 @@ function(programa nom)
   install(TARGETS ${nom} RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/portafoli)
   set_property(GLOBAL APPEND PROPERTY PROGRAMES ${nom})
   get_filename_component(subsistema ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  get_property(ordre DIRECTORY PROPERTY ORDRE_SUBSISTEMA)
+  get_property(titol DIRECTORY PROPERTY TITOL_SUBSISTEMA)
+  if(ordre STREQUAL "")
+    message(FATAL_ERROR "programs/${subsistema}/CMakeLists.txt: call subsistema(<order> <title>) before programa()")
+  endif()
   file(STRINGS ${nom}.cpp primera LIMIT_COUNT 1)
   string(REGEX REPLACE "^// *" "" descripcio "${primera}")
-  set_property(GLOBAL APPEND PROPERTY FITXES "${nom}\t${subsistema}\t${arguments}\t${descripcio}")
+  # A semicolon would split the entry in CMake's lists: it travels as \x01.
+  string(ASCII 1 u)
+  string(REPLACE "\\;" "${u}" descripcio "${descripcio}")  # file(STRINGS) gives it escaped
+  string(REPLACE ";" "${u}" descripcio "${descripcio}")
+  # Sorted by the subsystem's order, then by the order of the calls.
+  get_property(fitxes GLOBAL PROPERTY FITXES)
+  list(LENGTH fitxes posicio)
+  math(EXPR clau "${ordre} * 1000 + ${posicio}" OUTPUT_FORMAT DECIMAL)
+  string(LENGTH "${clau}" llargada)
+  math(EXPR falten "12 - ${llargada}")
+  string(REPEAT "0" ${falten} zeros)
+  set_property(GLOBAL APPEND PROPERTY FITXES "${zeros}${clau}\t${nom}\t${subsistema}\t${titol}\t${arguments}\t${descripcio}")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${nom}.cpp)
 endfunction()

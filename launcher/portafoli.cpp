@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "executa.h"
 #include "lectura.h"
 #include "plataforma.h"
 
@@ -19,10 +20,12 @@ namespace {
 struct Fitxa {
   const char *nom;
   const char *subsistema;
+  const char *titol;    // the subsystem's title
   bool amb_arguments;  // takes its data from the command line
   const char *descripcio;
 };
 
+// In the screens' order: by subsystem, as each subsystem's folder orders it.
 constexpr Fitxa programes[] = {
 #include "programes.inc"
 };
@@ -32,17 +35,13 @@ struct Grup {
   std::string_view titol;
 };
 
-// The subsystems in the portfolio's order, with their titles.
-constexpr Grup grups[] = {
-    {"screen", "Pantalla"},
-    {"toys", "Jocs i joguines"},
-    {"functions", "Nombres i dates"},
-    {"records", "Registres"},
-    {"files", "Arxius"},
-    {"arrays", "Taules"},
-    {"strings", "Cadenes"},
-    {"intro", "Programes introductoris"},
-};
+// The subsystems in the table's order.
+std::vector<Grup> grups() {
+  std::vector<Grup> r;
+  for (const Fitxa &f : programes)
+    if (r.empty() || r.back().subsistema != f.subsistema) r.push_back({f.subsistema, f.titol});
+  return r;
+}
 
 // The folder holding this launcher, from the running executable.
 std::string carpeta_propia() {
@@ -149,7 +148,8 @@ constexpr std::size_t amplada_descripcio = 80 - 1 - 31;  // after "  nn. " and t
 
 std::vector<Pantalla> pantalles() {
   std::vector<Pantalla> r;
-  for (const Grup &g : grups) {
+  static const std::vector<Grup> tots_grups = grups();
+  for (const Grup &g : tots_grups) {
     std::vector<const Fitxa *> tots = del_grup(g);
     std::size_t parts = (tots.size() + per_pantalla - 1) / per_pantalla;
     for (std::size_t p = 0; p < parts; p++) {

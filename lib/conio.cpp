@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "consola.h"
-#include "consola_terminal.h"
 
 namespace conio {
 

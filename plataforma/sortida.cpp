@@ -114,11 +114,11 @@ void tracta_especial(Especial e, std::string &sortida) {
     // Erase the rest of the screen after the frame; a deferred wrap stands
     // on a cell of the frame, so the erase starts on the next row.
     if (seguiment.ajornat) {
-      if (seguiment.fila < files_reals() - 1) sortida += "\x1b[E\x1b[J";
+      if (seguiment.fila < files_reals() - 1) (sortida += seq::fila_seguent) += seq::esborra_resta;
     } else {
-      sortida += "\x1b[J";
+      sortida += seq::esborra_resta;
     }
-    sortida += "\x1b[?2026l";
+    sortida += seq::fi_sincronitza;
     seguiment.dins_quadre = false;
   }
 }
@@ -197,7 +197,7 @@ ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
     unsigned char b = static_cast<unsigned char>(dades[i]);
     if (terminal) {
       if (seguiment.dins_quadre) {
-        if (b == '\n' && !seguiment.ajornat) sortida += "\x1b[K";
+        if (b == '\n' && !seguiment.ajornat) sortida += seq::esborra_resta_fila;
         segueix_text(b);
       }
       if (utf8 && (b >= 128 || es_control(b)))

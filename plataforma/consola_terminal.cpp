@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "consola_terminal.h"
+#include "consola.h"
 #include "intern.h"
 #include "plataforma.h"
 
@@ -17,6 +17,7 @@ namespace conio {
 namespace {
 
 namespace intern = plataforma::intern;
+namespace seq = plataforma::seq;
 
 // Console colour bits (blue 1, green 2, red 4) in ANSI order (red 1, green
 // 2, blue 4).
@@ -94,11 +95,11 @@ class ConsolaTerminal : public Consola {
     if (!terminal()) return;
     intern::aparenca_canviada = 1;
     if (!visible)
-      intern::escriu_propi("\x1b[?25l");
+      intern::escriu_propi(seq::amaga_cursor);
     else if (mida >= 100)
-      intern::escriu_propi("\x1b[?25h\x1b[1 q");
+      intern::escriu_propi(seq::uneix(seq::mostra_cursor, seq::cursor_bloc).data());
     else
-      intern::escriu_propi("\x1b[?25h\x1b[3 q");
+      intern::escriu_propi(seq::uneix(seq::mostra_cursor, seq::cursor_ratlla).data());
   }
   int esdeveniments_pendents() override { return intern::tecla_pendent() ? 1 : 0; }
   int mira_esdeveniments(Esdeveniment *desti, int n) override {
@@ -131,17 +132,19 @@ class ConsolaTerminal : public Consola {
   }
 
   std::string sgr(int a) {
-    if (a == 0x07) return "\x1b[0m";
+    if (a == 0x07) return seq::colors_habituals;
     intern::aparenca_canviada = 1;
     int f = a & 15, b = (a >> 4) & 15;
     int cf = f < 8 ? 30 + ansi(f) : 90 + ansi(f & 7);
     int cb = b < 8 ? 40 + ansi(b) : 100 + ansi(b & 7);
-    return "\x1b[0;" + std::to_string(cf) + ";" + std::to_string(cb) + "m";
+    char text[32];
+    std::snprintf(text, sizeof text, seq::colors, cf, cb);
+    return text;
   }
 
   void envia_cursor() {
     char text[32];
-    std::snprintf(text, sizeof text, "\x1b[%d;%dH", model_.cursor_y + 1, model_.cursor_x + 1);
+    std::snprintf(text, sizeof text, seq::posicio, model_.cursor_y + 1, model_.cursor_x + 1);
     intern::escriu_propi(text);
   }
 
@@ -158,7 +161,9 @@ class ConsolaTerminal : public Consola {
           continue;
         }
         if (!posat) {
-          text += "\x1b[" + std::to_string(y + 1) + ";" + std::to_string(x + 1) + "H";
+          char posicio[32];
+          std::snprintf(posicio, sizeof posicio, seq::posicio, y + 1, x + 1);
+          text += posicio;
           posat = true;
         }
         const Cella &c = model_.cella(x, y);
@@ -195,7 +200,7 @@ class ConsolaTerminal : public Consola {
       int x = model_.cursor_x, y = model_.cursor_y;
       const Cella &c = model_.cella(x, y);
       char text[32];
-      std::snprintf(text, sizeof text, "\x1b[%d;%dH", y + 1, x + 1);
+      std::snprintf(text, sizeof text, seq::posicio, y + 1, x + 1);
       std::string s = text;
       if ((c.atribut & 0xFF) != enviat_) {
         s += sgr(c.atribut & 0xFF);

@@ -1,8 +1,6 @@
-// Additions of the platform layer for full-screen programs: the original
-// generator's sequences, control bytes shown as "?" on a terminal only.
+// Control bytes: unchanged through a pipe, shown as "?" on a terminal.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 
 #include "plataforma.h"
@@ -10,25 +8,6 @@
 #include "terminal.h"
 
 namespace {
-
-TEST(Generador, SequencesOfSeedsOneAndZero) {
-  plataforma::srand(1);
-  EXPECT_EQ(41, plataforma::rand());
-  EXPECT_EQ(18467, plataforma::rand());
-  EXPECT_EQ(6334, plataforma::rand());
-  plataforma::srand(0);
-  EXPECT_EQ(38, plataforma::rand());
-  EXPECT_EQ(7719, plataforma::rand());
-  // Against the recurrence, computed here in 64 bits.
-  for (unsigned llavor : {0u, 1u, 4294967295u}) {
-    plataforma::srand(llavor);
-    std::uint64_t x = llavor;
-    for (int i = 0; i < 1000; i++) {
-      x = (x * 214013u + 2531011u) % 4294967296u;
-      ASSERT_EQ(static_cast<int>((x >> 16) & 0x7FFF), plataforma::rand());
-    }
-  }
-}
 
 std::string bytes_control() {
   std::string s;

@@ -136,6 +136,10 @@ class ConsolaMemoria : public Consola {
   std::deque<Esdeveniment> entrada;
 };
 
+// The console on this program's terminal (or, when standard output is not
+// one, on its model alone).
+Consola &consola_terminal();
+
 }  // namespace conio
 
 #endif

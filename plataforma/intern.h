@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string>
 
+#include "sequencies.h"
+
 namespace plataforma::intern {
 
 // Terminal mode and signals (terminal.cpp).
@@ -25,7 +27,7 @@ void prepara_terminal();
 // visibility or shape): the end of the program, every terminating signal
 // and a suspend then write aparenca_original, in one write, and clear it.
 extern volatile sig_atomic_t aparenca_canviada;
-inline constexpr char aparenca_original[] = "\x1b[0m\x1b[?25h\x1b[0 q";
+inline constexpr auto aparenca_original = seq::uneix(seq::colors_habituals, seq::mostra_cursor, seq::cursor_habitual);
 void restaura_aparenca();
 // What plataforma::en_reprendre registered, or null.
 extern void (*redibuixa_en_reprendre)();
@@ -38,6 +40,10 @@ void aten_represa();
 
 // The terminal's size as reported at start (TIOCGWINSZ); 0 when unknown.
 void mida_terminal(int &files, int &columnes);
+
+// "cls" (interpret.cpp): the screen blanked and the cursor home on a
+// terminal, a form feed elsewhere.
+void esborra_pantalla();
 
 // Console output (sortida.cpp).
 bool escriu_tot(int fd, const char *dades, std::size_t mida);

@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "intern.h"
+#include "executa.h"
 #include "plataforma.h"
 
 namespace plataforma {

@@ -28,7 +28,7 @@ void (*redibuixa_en_reprendre)() = nullptr;
 void restaura_aparenca() {
   if (!aparenca_canviada) return;
   aparenca_canviada = 0;
-  ssize_t escrit = write(STDOUT_FILENO, aparenca_original, sizeof aparenca_original - 1);
+  ssize_t escrit = write(STDOUT_FILENO, aparenca_original.data(), aparenca_original.size() - 1);
   (void)escrit;  // nothing more can be done for a terminal that takes nothing
 }
 
