@@ -20,7 +20,7 @@ namespace {
 struct Fitxa {
   const char *nom;
   const char *subsistema;
-  const char *titol;    // the subsystem's title
+  const char *titol;   // the subsystem's title
   bool amb_arguments;  // takes its data from the command line
   const char *descripcio;
 };
@@ -123,9 +123,12 @@ int llanca(const Fitxa &f, const std::vector<std::string> &arguments) {
   std::vector<char *> argv;
   for (auto &t : textos) argv.push_back(t.data());
   argv.push_back(nullptr);
-  int estat = plataforma::executa(cami.c_str(), argv.data(), carpeta.c_str());
-  if (estat < 0) std::fprintf(stderr, "portafoli: no es pot executar %s: %s\n", cami.c_str(), std::strerror(errno));
-  return estat;
+  plataforma::Final final;
+  if (!plataforma::executa(cami.c_str(), argv.data(), carpeta.c_str(), final)) {
+    std::fprintf(stderr, "portafoli: no es pot executar %s: %s\n", cami.c_str(), std::strerror(errno));
+    return -1;
+  }
+  return final.com_a_estat();
 }
 
 std::vector<const Fitxa *> del_grup(const Grup &g) {

@@ -8,20 +8,20 @@
 
 #include <cerrno>
 
-#include "intern.h"
 #include "executa.h"
+#include "intern.h"
 #include "plataforma.h"
 
 namespace plataforma {
 
 using namespace intern;
 
-int executa(const char *cami, char *const argv[], const char *carpeta) {
+bool executa(const char *cami, char *const argv[], const char *carpeta, Final &final) {
   buida_sortida();
   restaura_terminal();
   torna_entrada_no_lliurada();  // the child reads a file of input from where this program stopped
   int avis[2];                  // the child's exec failure comes back through here
-  if (pipe2(avis, O_CLOEXEC) != 0) return -1;
+  if (pipe2(avis, O_CLOEXEC) != 0) return false;
   struct sigaction ignora {
   }, int_previ {}, quit_previ {};
   ignora.sa_handler = SIG_IGN;
@@ -44,7 +44,7 @@ int executa(const char *cami, char *const argv[], const char *carpeta) {
   }
   close(avis[1]);
   int error = 0;
-  int estat = -1;
+  final = Final {};
   if (fill < 0) {
     error = errno;
   } else {
@@ -55,16 +55,17 @@ int executa(const char *cami, char *const argv[], const char *carpeta) {
     int s = 0;
     while (waitpid(fill, &s, 0) < 0 && errno == EINTR) {
     }
-    estat = WIFEXITED(s) ? WEXITSTATUS(s) : WIFSIGNALED(s) ? 128 + WTERMSIG(s) : -1;
+    if (WIFEXITED(s)) final.estat = WEXITSTATUS(s);
+    if (WIFSIGNALED(s)) final.senyal = WTERMSIG(s);
   }
   close(avis[0]);
   sigaction(SIGINT, &int_previ, nullptr);
   sigaction(SIGQUIT, &quit_previ, nullptr);
   if (error != 0) {
     errno = error;
-    return -1;
+    return false;
   }
-  return estat;
+  return true;
 }
 
 }  // namespace plataforma

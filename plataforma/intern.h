@@ -45,6 +45,12 @@ void mida_terminal(int &files, int &columnes);
 // terminal, a form feed elsewhere.
 void esborra_pantalla();
 
+// A program run by the launcher learns through this variable the number of
+// a descriptor on which, when it ends just after a pause of its own that
+// took a key, it writes one byte, so that the launcher adds no pause of its
+// own. The layer takes the variable out of the environment at start.
+inline constexpr char variable_avis_pausa[] = "PORTAFOLI_AVIS_PAUSA";
+
 // Console output (sortida.cpp).
 bool escriu_tot(int fd, const char *dades, std::size_t mida);
 bool sortida_es_terminal();
