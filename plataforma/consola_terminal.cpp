@@ -29,7 +29,7 @@ class ConsolaTerminal : public Consola {
  public:
   ConsolaTerminal() {
     int f, c;
-    intern::mida_terminal(f, c);
+    plataforma::mida_terminal(f, c);
     model_ = Model(c > 0 ? c : columnes_consola, f > 0 ? f : files_consola);
   }
 

@@ -29,6 +29,9 @@ void prepara_terminal();
 extern volatile sig_atomic_t aparenca_canviada;
 inline constexpr auto aparenca_original = seq::uneix(seq::colors_habituals, seq::mostra_cursor, seq::cursor_habitual);
 void restaura_aparenca();
+// The alternate screen is in use: the end of the program, every terminating
+// signal and a suspend leave it (one write, with the appearance).
+extern volatile sig_atomic_t pantalla_alternativa_activa;
 // What plataforma::en_reprendre registered, or null.
 extern void (*redibuixa_en_reprendre)();
 // Puts back the mode and appearance; safe inside a signal handler.
@@ -37,9 +40,6 @@ void restaura_tot_senyal();
 // resumed after a suspend; every wait for input or time calls it, in the
 // program's own flow.
 void aten_represa();
-
-// The terminal's size as reported at start (TIOCGWINSZ); 0 when unknown.
-void mida_terminal(int &files, int &columnes);
 
 // "cls" (interpret.cpp): the screen blanked and the cursor home on a
 // terminal, a form feed elsewhere.

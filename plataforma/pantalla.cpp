@@ -49,6 +49,19 @@ void plataforma::nou_quadre(unsigned long periode_ms) {
   escriu_propi(inici.data(), inici.size() - 1, Especial::inici_quadre);
 }
 
+void plataforma::pantalla_alternativa(bool activa) {
+  using namespace intern;
+  if (!sortida_es_terminal() || activa == (pantalla_alternativa_activa != 0)) return;
+  if (activa) {
+    escriu_propi(seq::pantalla_alt);
+    pantalla_alternativa_activa = 1;
+  } else {
+    buida_sortida();
+    pantalla_alternativa_activa = 0;
+    escriu_propi(seq::pantalla_normal);
+  }
+}
+
 void plataforma::amaga_cursor() {
   if (!intern::sortida_es_terminal()) return;
   intern::aparenca_canviada = 1;

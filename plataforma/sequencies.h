@@ -24,6 +24,8 @@ inline constexpr char cursor_bloc[]         = "\x1b[1 q";    // cursor shape: bl
 inline constexpr char cursor_ratlla[]       = "\x1b[3 q";    // cursor shape: blinking underline
 inline constexpr char cursor_habitual[]     = "\x1b[0 q";    // cursor shape: the terminal's own
 inline constexpr char colors_habituals[]    = "\x1b[0m";     // the terminal's default colours
+inline constexpr char pantalla_alt[]        = "\x1b[?1049h"; // to the alternate screen, the normal one kept
+inline constexpr char pantalla_normal[]     = "\x1b[?1049l"; // back to the normal screen as it was kept
 // With numbers, through snprintf:
 inline constexpr char posicio[]             = "\x1b[%d;%dH"; // cursor to row, column (1-based)
 inline constexpr char colors[]              = "\x1b[0;%d;%dm"; // default, then foreground and background

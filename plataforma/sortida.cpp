@@ -10,6 +10,7 @@
 #include <string>
 
 #include "intern.h"
+#include "plataforma.h"
 
 namespace plataforma::intern {
 

@@ -25,7 +25,14 @@ volatile sig_atomic_t mode_cru = 0;
 volatile sig_atomic_t aparenca_canviada = 0;
 void (*redibuixa_en_reprendre)() = nullptr;
 
+volatile sig_atomic_t pantalla_alternativa_activa = 0;
+
 void restaura_aparenca() {
+  if (pantalla_alternativa_activa) {
+    pantalla_alternativa_activa = 0;
+    ssize_t escrit = write(STDOUT_FILENO, seq::pantalla_normal, sizeof seq::pantalla_normal - 1);
+    (void)escrit;
+  }
   if (!aparenca_canviada) return;
   aparenca_canviada = 0;
   ssize_t escrit = write(STDOUT_FILENO, aparenca_original.data(), aparenca_original.size() - 1);
@@ -59,18 +66,6 @@ void entra_mode_cru() {
   if (mode_cru || !mode_desat) return;
   termios cru = mode_cru_de(mode_original);
   if (tcsetattr(STDIN_FILENO, TCSANOW, &cru) == 0) mode_cru = 1;
-}
-
-void mida_terminal(int &files, int &columnes) {
-  static int f = -1, c = -1;
-  if (f < 0) {
-    winsize w {};
-    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize {};
-    f = w.ws_row;
-    c = w.ws_col;
-  }
-  files = f;
-  columnes = c;
 }
 
 bool entrada_es_terminal() { return mode_desat && isatty(STDIN_FILENO); }
@@ -203,3 +198,16 @@ void prepara_terminal() {
 }  // namespace plataforma::intern
 
 void plataforma::en_reprendre(void (*redibuixa)()) { intern::redibuixa_en_reprendre = redibuixa; }
+
+// The size as reported at start (TIOCGWINSZ).
+void plataforma::mida_terminal(int &files, int &columnes) {
+  static int f = -1, c = -1;
+  if (f < 0) {
+    winsize w {};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize {};
+    f = w.ws_row;
+    c = w.ws_col;
+  }
+  files = f;
+  columnes = c;
+}

@@ -41,6 +41,12 @@ void en_reprendre(void (*redibuixa)());
 void nou_quadre(unsigned long periode_ms);
 // Hides the cursor on a terminal until the program ends.
 void amaga_cursor();
+// On a terminal, draws on the terminal's alternate screen from now on (true)
+// or back on the normal one (false): the shell's screen and its history are
+// there intact when the program leaves it, or ends in any way.
+void pantalla_alternativa(bool activa);
+// The terminal's rows and columns, 0 when unknown (not a terminal).
+void mida_terminal(int &files, int &columnes);
 // On a terminal known to be smaller than 80 x 25, says so, waits for a key
 // and clears the screen. Called first by full-screen programs.
 void avis_pantalla_completa();
