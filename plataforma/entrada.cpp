@@ -319,12 +319,49 @@ bool llegeix_caracter(int &caracter) {
   }
 }
 
+namespace {
+
+// Moves the decoder's keys to the queue of keys given back, in order; keys
+// of no code are no key to read again.
+void passa_a_retornades() {
+  while (descodificador.hi_ha_codi()) {
+    int codi = descodificador.treu_codi();
+    if (codi != tecla::sense_codi) retornades.push_back(codi);
+  }
+}
+
+// Everything typed so far, down to the last byte waiting in the terminal
+// and the end of a sequence begun, goes to the queue of keys given back.
+void pren_tot_el_teclejat() {
+  for (;;) {
+    for (;;) {
+      pollfd p {STDIN_FILENO, POLLIN, 0};
+      int r = poll(&p, 1, 0);
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0 || fi_dispositiu) break;
+      int b = llegeix_byte();
+      if (b < 0) {
+        fi_dispositiu = true;
+        break;
+      }
+      darrer_byte = std::chrono::steady_clock::now();
+      descodificador.byte(static_cast<unsigned char>(b));
+    }
+    passa_a_retornades();
+    if (!descodificador.esperant() || fi_dispositiu) return;
+    acaba_sequencia_comencada();  // waits only for the sequence: the queue took the keys
+  }
+}
+
+}  // namespace
+
+// A key given back is read after every key typed before it: on a terminal
+// what has arrived is decoded and queued first.
 bool retorna_tecla(int codi) {
   if (retornades.size() >= 2048) return false;
   if (entrada_es_terminal()) {
     entra_mode_cru();
-    omple_descodificador(false);
-    while (descodificador.hi_ha_codi()) retornades.push_back(descodificador.treu_codi());
+    pren_tot_el_teclejat();
   }
   retornades.push_back(codi);
   return true;

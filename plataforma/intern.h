@@ -85,8 +85,8 @@ bool tecla_pendent();
 // One character: keys without one (arrows, F-keys) are dropped. False at
 // the end of input.
 bool llegeix_caracter(int &caracter);
-// Appends a key after what has already arrived; false when too many keys
-// were given back and not read.
+// Appends a key after every key typed so far, those still waiting in the
+// terminal included; false when too many keys were given back and not read.
 bool retorna_tecla(int codi);
 // Whether the last key poll found nothing waiting.
 extern bool sondeig_buit;
