@@ -8,7 +8,6 @@
 #include <limits>
 
 #include "enters32.h"
-#include "util.h"  // quadrat_perfecte rounds with arrodoneix
 
 namespace mates_intern {
 
@@ -95,10 +94,20 @@ inline double arrel_quadrada(float n) {
   return estimacio;
 }
 
+// Whether n is the square of a whole number above 0: the integer square
+// root, found by halving, squared back. Exact for every int, where a float
+// root would round (16777217 is 4096 squared plus 1).
 inline int quadrat_perfecte(int n) {
-  double arrel = arrel_quadrada(static_cast<float>(n));
-  int arrodonida = arrodoneix(static_cast<float>(arrel));
-  return arrel == arrodonida ? 1 : 0;
+  if (n <= 0) return 0;
+  std::int64_t baix = 1, dalt = 46341;  // baix * baix <= n < dalt * dalt
+  while (dalt - baix > 1) {
+    std::int64_t mig = (baix + dalt) / 2;
+    if (mig * mig <= n)
+      baix = mig;
+    else
+      dalt = mig;
+  }
+  return baix * baix == n ? 1 : 0;
 }
 
 inline int quadrat_perfecte_alternativa(int n) {

@@ -1,6 +1,8 @@
 // Console input: standard input's line-at-a-time delivery, dropping typed
 // input, and single keys read straight from the device.
+#include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <signal.h>
 #include <stdio_ext.h>
 #include <sys/stat.h>
@@ -23,9 +25,9 @@ namespace plataforma {
 namespace intern {
 
 // Standard input refills from here, one line at a time: on a terminal the
-// line mode delivers a line per read; on a pipe or a file the bytes are read
-// one by one up to the line feed, so nothing past the line is taken from the
-// device and a later key read or pause sees the next line.
+// line mode delivers a line per read; on a pipe exactly the line's bytes are
+// taken from the device (a file is read ahead and put back), so nothing past
+// the line is taken and a later key read or pause sees the next line.
 
 namespace {
 
@@ -47,8 +49,8 @@ ssize_t llegeix_dispositiu(char *desti, std::size_t mida) {
 // From a regular file the input is read in blocks: nothing else waits on a
 // file, so reading ahead takes nothing from anyone, as long as the file's
 // offset is put back on the first byte not delivered when the program ends
-// (for whatever reads the file after it). Pipes and terminals are read one
-// byte at a time, never past the current line.
+// (for whatever reads the file after it). Pipes and terminals are never
+// read past the current line.
 namespace {
 
 enum class Origen { per_saber, fitxer, dispositiu };
@@ -56,10 +58,15 @@ Origen origen = Origen::per_saber;
 std::string bloc_fitxer;       // bytes of the file read ahead
 std::size_t bloc_posicio = 0;  // how many of them were delivered
 
+void abans_de_bifurcar();
+
 bool des_de_fitxer() {
   if (origen == Origen::per_saber) {
     struct stat info {};
     origen = fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) ? Origen::fitxer : Origen::dispositiu;
+    // A child the program starts reads the same input: it must find it
+    // where the program stopped taking it.
+    pthread_atfork(abans_de_bifurcar, nullptr, nullptr);
   }
   return origen == Origen::fitxer;
 }
@@ -82,6 +89,104 @@ void torna_entrada_no_lliurada() {
   bloc_posicio = 0;
 }
 
+// A pipe is looked at before it is read: tee copies what it holds into a
+// pipe of the layer's own without taking anything, so that a whole line is
+// then read from standard input in one read, and nothing past it. One look
+// serves for every line it holds. Where tee cannot look (a socket, a
+// device), the bytes are read one by one.
+namespace {
+
+struct Vista {
+  bool provada = false;     // whether the layer's pipe was made
+  bool possible = false;    // standard input can be looked at
+  int canal[2] = {-1, -1};  // the layer's pipe
+  std::string bytes;        // what standard input held at the last look
+  std::size_t presos = 0;   // how many of them were taken since
+};
+Vista vista;
+
+void renuncia_a_mirar() {
+  if (vista.canal[0] >= 0) close(vista.canal[0]);
+  if (vista.canal[1] >= 0) close(vista.canal[1]);
+  vista.canal[0] = vista.canal[1] = -1;
+  vista.possible = false;
+  vista.bytes.clear();
+  vista.presos = 0;
+}
+
+// Looks at what the pipe holds, waiting for something as a read would.
+// The number of bytes seen (0: end of input), or -1 when it cannot look.
+ssize_t mira_canonada() {
+  if (!vista.provada) {
+    vista.provada = true;
+    vista.possible = pipe2(vista.canal, O_CLOEXEC) == 0;
+  }
+  vista.bytes.clear();
+  vista.presos = 0;
+  if (!vista.possible) return -1;
+  ssize_t n;
+  while ((n = tee(STDIN_FILENO, vista.canal[1], 1 << 16, 0)) < 0 && errno == EINTR) aten_represa();
+  if (n < 0) {
+    renuncia_a_mirar();  // not a pipe
+    return -1;
+  }
+  vista.bytes.resize(static_cast<std::size_t>(n));
+  for (std::size_t llegits = 0; llegits < vista.bytes.size();) {
+    ssize_t r = read(vista.canal[0], vista.bytes.data() + llegits, vista.bytes.size() - llegits);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) {
+      renuncia_a_mirar();
+      return -1;
+    }
+    llegits += static_cast<std::size_t>(r);
+  }
+  return n;
+}
+
+// n bytes b were taken from standard input: the look ahead follows them, or
+// is forgotten when they are not what it saw (another reader of the pipe).
+void pren_de_la_vista(const char *b, std::size_t n) {
+  if (vista.presos + n <= vista.bytes.size() && std::memcmp(vista.bytes.data() + vista.presos, b, n) == 0) {
+    vista.presos += n;
+  } else {
+    vista.bytes.clear();
+    vista.presos = 0;
+  }
+}
+
+// Appends the rest of the current line of a pipe to linia; false when the
+// pipe cannot be looked at (what was appended stays).
+bool llegeix_linia_canonada(std::string &linia) {
+  for (;;) {
+    if (vista.presos == vista.bytes.size()) {
+      ssize_t vistos = mira_canonada();
+      if (vistos < 0) return false;
+      if (vistos == 0) return true;  // end of input
+    }
+    const char *inici = vista.bytes.data() + vista.presos;
+    std::size_t resta = vista.bytes.size() - vista.presos;
+    const void *fi = std::memchr(inici, '\n', resta);
+    std::size_t n = fi ? static_cast<std::size_t>(static_cast<const char *>(fi) - inici) + 1 : resta;
+    std::size_t abans = linia.size();
+    linia.resize(abans + n);
+    ssize_t r = llegeix_dispositiu(linia.data() + abans, n);
+    linia.resize(abans + (r > 0 ? static_cast<std::size_t>(r) : 0));
+    if (r <= 0) return true;
+    pren_de_la_vista(linia.data() + abans, static_cast<std::size_t>(r));
+    if (linia.back() == '\n') return true;
+  }
+}
+
+// Before a child is made: a file's offset goes back to the first byte not
+// delivered, and the look at a pipe is forgotten, for the child reads it.
+void abans_de_bifurcar() {
+  torna_entrada_no_lliurada();
+  vista.bytes.clear();
+  vista.presos = 0;
+}
+
+}  // namespace
+
 // One byte from the console, or -1 at its end.
 int llegeix_byte() {
   if (des_de_fitxer()) {
@@ -89,7 +194,9 @@ int llegeix_byte() {
     return static_cast<unsigned char>(bloc_fitxer[bloc_posicio++]);
   }
   char b;
-  return llegeix_dispositiu(&b, 1) == 1 ? static_cast<unsigned char>(b) : -1;
+  if (llegeix_dispositiu(&b, 1) != 1) return -1;
+  if (vista.presos < vista.bytes.size()) pren_de_la_vista(&b, 1);
+  return static_cast<unsigned char>(b);
 }
 
 namespace {
@@ -120,6 +227,8 @@ void llegeix_linia_dispositiu(std::string &linia) {
     }
     return;
   }
+  if (llegeix_linia_canonada(linia)) return;
+  if (!linia.empty() && linia.back() == '\n') return;
   for (int c; (c = llegeix_byte()) >= 0;) {
     linia.push_back(static_cast<char>(c));
     if (c == '\n') return;
@@ -319,12 +428,49 @@ bool llegeix_caracter(int &caracter) {
   }
 }
 
+namespace {
+
+// Moves the decoder's keys to the queue of keys given back, in order; keys
+// of no code are no key to read again.
+void passa_a_retornades() {
+  while (descodificador.hi_ha_codi()) {
+    int codi = descodificador.treu_codi();
+    if (codi != tecla::sense_codi) retornades.push_back(codi);
+  }
+}
+
+// Everything typed so far, down to the last byte waiting in the terminal
+// and the end of a sequence begun, goes to the queue of keys given back.
+void pren_tot_el_teclejat() {
+  for (;;) {
+    for (;;) {
+      pollfd p {STDIN_FILENO, POLLIN, 0};
+      int r = poll(&p, 1, 0);
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0 || fi_dispositiu) break;
+      int b = llegeix_byte();
+      if (b < 0) {
+        fi_dispositiu = true;
+        break;
+      }
+      darrer_byte = std::chrono::steady_clock::now();
+      descodificador.byte(static_cast<unsigned char>(b));
+    }
+    passa_a_retornades();
+    if (!descodificador.esperant() || fi_dispositiu) return;
+    acaba_sequencia_comencada();  // waits only for the sequence: the queue took the keys
+  }
+}
+
+}  // namespace
+
+// A key given back is read after every key typed before it: on a terminal
+// what has arrived is decoded and queued first.
 bool retorna_tecla(int codi) {
   if (retornades.size() >= 2048) return false;
   if (entrada_es_terminal()) {
     entra_mode_cru();
-    omple_descodificador(false);
-    while (descodificador.hi_ha_codi()) retornades.push_back(descodificador.treu_codi());
+    pren_tot_el_teclejat();
   }
   retornades.push_back(codi);
   return true;

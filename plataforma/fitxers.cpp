@@ -44,11 +44,11 @@ std::set<const void *> &oberts() {
 // the stream keeps no buffer of converted bytes of its own (the C library
 // would count those, not the stored ones): this state holds the stored bytes
 // read ahead and the converted bytes not yet written, and knows at every
-// moment which stored byte comes next.
+// moment which stored byte comes next. The C library asks situa_text for
+// every position of such a stream (it keeps none of its own for it).
 
 struct FitxerText {
   int fd = -1;
-  FILE *flux = nullptr;
   off64_t posicio_fd = 0;   // where the descriptor is
   std::string llegit;       // stored bytes read ahead, from posicio_fd - size
   std::size_t lliurat = 0;  // how many of them were handed out
@@ -57,11 +57,6 @@ struct FitxerText {
   // The stored position of the next byte read or written.
   off64_t posicio() const {
     return posicio_fd - static_cast<off64_t>(llegit.size() - lliurat) + static_cast<off64_t>(pendent.size());
-  }
-  // The C library must ask the position of this state, never work it out
-  // from the converted bytes it was handed.
-  void oblida_posicio_cau() {
-    if (flux) flux->_offset = -1;
   }
   bool buida_pendent() {
     if (pendent.empty()) return true;
@@ -114,7 +109,6 @@ void buida_texts_oberts() {
 
 ssize_t llegeix_text(void *galeta, char *desti, std::size_t mida) {
   auto *f = static_cast<FitxerText *>(galeta);
-  f->oblida_posicio_cau();
   if (!f->buida_pendent()) return -1;
   std::size_t n = 0;
   bool error = false, fi = false;
@@ -149,19 +143,20 @@ std::string amb_cr(const char *dades, std::size_t mida) {
 
 ssize_t escriu_text(void *galeta, const char *dades, std::size_t mida) {
   auto *f = static_cast<FitxerText *>(galeta);
-  f->oblida_posicio_cau();
   if (!f->torna_llegit()) return -1;  // an update writes where the reading stopped
   for (std::size_t i = 0; i < mida; i++) {
     if (dades[i] == '\n') f->pendent.push_back('\r');
     f->pendent.push_back(dades[i]);
   }
-  if (f->pendent.size() >= (1 << 16) && !f->buida_pendent()) return -1;
+  // Each line reaches the file when it ends, so that a program ended by a
+  // signal (no exit, no flush) still leaves every whole line it wrote.
+  bool fi_linia = std::memchr(dades, '\n', mida) != nullptr;
+  if ((fi_linia || f->pendent.size() >= (1 << 16)) && !f->buida_pendent()) return -1;
   return static_cast<ssize_t>(mida);
 }
 
 int situa_text(void *galeta, off64_t *posicio, int des_de) {
   auto *f = static_cast<FitxerText *>(galeta);
-  f->oblida_posicio_cau();
   off64_t actual = f->posicio();
   if (!f->buida_pendent()) return -1;
   if (des_de == SEEK_CUR && *posicio == 0) {
@@ -342,7 +337,6 @@ FILE *fopen(const char *nom, const char *mode) {
     return nullptr;
   }
   std::setvbuf(flux, nullptr, _IONBF, 0);  // the state above is the buffer
-  f->flux = flux;
   oberts().insert(f);
   static bool buidat_en_sortir = std::atexit(buida_texts_oberts) == 0;
   (void)buidat_en_sortir;

@@ -85,8 +85,8 @@ bool tecla_pendent();
 // One character: keys without one (arrows, F-keys) are dropped. False at
 // the end of input.
 bool llegeix_caracter(int &caracter);
-// Appends a key after what has already arrived; false when too many keys
-// were given back and not read.
+// Appends a key after every key typed so far, those still waiting in the
+// terminal included; false when too many keys were given back and not read.
 bool retorna_tecla(int codi);
 // Whether the last key poll found nothing waiting.
 extern bool sondeig_buit;
@@ -101,11 +101,8 @@ bool locale_utf8();
 void afegeix_glif(unsigned char b, std::string &sortida);
 // The code page's byte for a character, or -1 when it has none.
 int byte_de(char32_t caracter);
-// The length of a UTF-8 character from its first byte (0: not a first byte).
-int llargada_utf8(unsigned char primer);
-// The character of n UTF-8 bytes (U+FFFD when they do not form one).
-char32_t descodifica_utf8(const unsigned char *s, int n);
-// Typed UTF-8 text as code page bytes; a character the page lacks is "?".
+// Typed UTF-8 text as code page bytes, through utf8::caracter (tecles.h) as
+// keys are; a character the page lacks, or a sequence it refuses, is "?".
 std::string a_pagina_codis(const char *dades, std::size_t mida);
 
 }  // namespace plataforma::intern

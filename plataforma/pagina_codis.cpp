@@ -8,6 +8,7 @@
 #include <string>
 
 #include "intern.h"
+#include "tecles.h"
 
 namespace plataforma::intern {
 
@@ -92,46 +93,22 @@ int byte_de(char32_t caracter) {
   return -1;
 }
 
-int llargada_utf8(unsigned char primer) {
-  return primer < 0x80             ? 1
-         : (primer & 0xE0) == 0xC0 ? 2
-         : (primer & 0xF0) == 0xE0 ? 3
-         : (primer & 0xF8) == 0xF0 ? 4
-                                   : 0;
-}
-
-char32_t descodifica_utf8(const unsigned char *s, int n) {
-  if (n == 1) return s[0];
-  char32_t c = s[0] & (0x7F >> n);
-  for (int i = 1; i < n; i++) {
-    if ((s[i] & 0xC0) != 0x80) return 0xFFFD;
-    c = (c << 6) | (s[i] & 0x3F);
-  }
-  return c;
-}
-
-}  // namespace plataforma::intern
-
-namespace plataforma::intern {
-
 std::string a_pagina_codis(const char *dades, std::size_t mida) {
   std::string r;
   r.reserve(mida);
   const auto *s = reinterpret_cast<const unsigned char *>(dades);
   for (std::size_t i = 0; i < mida;) {
-    int n = llargada_utf8(s[i]);
-    if (n <= 1 || i + static_cast<std::size_t>(n) > mida) {
+    auto n = static_cast<std::size_t>(utf8::llargada(s[i]));
+    bool sencer = n != 0 && i + n <= mida;
+    for (std::size_t k = 1; sencer && k < n; k++) sencer = utf8::continuacio(s[i + k]);
+    if (!sencer) {
       r.push_back(static_cast<char>(s[i++]));  // ASCII, or a stray byte as it came
       continue;
     }
-    char32_t c = descodifica_utf8(s + i, n);
-    if (c == 0xFFFD) {
-      r.push_back(static_cast<char>(s[i++]));
-      continue;
-    }
-    int b = byte_de(c);
+    char32_t c = utf8::caracter(s + i, n);
+    int b = c == utf8::refusat ? -1 : byte_de(c);
     r.push_back(b < 0 ? '?' : static_cast<char>(b));  // a character the code page lacks shows as "?"
-    i += static_cast<std::size_t>(n);
+    i += n;
   }
   return r;
 }

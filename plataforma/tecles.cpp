@@ -5,27 +5,26 @@
 
 namespace plataforma {
 
+int utf8::llargada(unsigned char b) {
+  if (b >= 0xC0 && b <= 0xDF) return 2;
+  if (b >= 0xE0 && b <= 0xEF) return 3;
+  if (b >= 0xF0 && b <= 0xF7) return 4;
+  return 0;
+}
+
+char32_t utf8::caracter(const unsigned char *s, std::size_t n) {
+  std::uint32_t punt = s[0] & (0x7Fu >> n);
+  for (std::size_t i = 1; i < n; i++) punt = punt << 6 | (s[i] & 0x3Fu);
+  // The shortest form only: each length starts where the shorter one ends.
+  const std::uint32_t minim = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
+  if (punt < minim || (punt >= 0xD800 && punt <= 0xDFFF) || punt > 0x10FFFF) return refusat;
+  return static_cast<char32_t>(punt);
+}
+
 namespace {
 
 // The final byte of a CSI sequence (Esc [ ... F) lies in 0x40..0x7E.
 bool es_final_csi(unsigned char b) { return b >= 0x40 && b <= 0x7E; }
-
-// The length of the UTF-8 character that a lead byte starts; 0 for a byte
-// that starts none.
-std::size_t mida_utf8(unsigned char b) {
-  if (b >= 0xC2 && b <= 0xDF) return 2;
-  if (b >= 0xE0 && b <= 0xEF) return 3;
-  if (b >= 0xF0 && b <= 0xF4) return 4;
-  return 0;
-}
-
-// A character is one key.
-char32_t caracter_de(const std::string &bytes) {
-  auto b0 = static_cast<unsigned char>(bytes[0]);
-  std::uint32_t punt = b0 & (0x7Fu >> bytes.size());
-  for (std::size_t i = 1; i < bytes.size(); i++) punt = punt << 6 | (static_cast<unsigned char>(bytes[i]) & 0x3Fu);
-  return static_cast<char32_t>(punt);
-}
 
 }  // namespace
 
@@ -35,11 +34,14 @@ void DescodificadorTecles::byte(unsigned char b) {
     return;
   }
   if (!utf8_.empty()) {
-    if ((b & 0xC0) == 0x80) {
+    if (utf8::continuacio(b)) {
       utf8_.push_back(static_cast<char>(b));
       if (utf8_.size() == utf8_mida_) {
-        char32_t caracter = caracter_de(utf8_);
-        codis_.push_back(tradueix_ ? tradueix_(caracter) : caracter <= 0xFF ? static_cast<int>(caracter) : '?');
+        char32_t caracter = utf8::caracter(reinterpret_cast<const unsigned char *>(utf8_.data()), utf8_.size());
+        codis_.push_back(caracter == utf8::refusat ? '?'
+                         : tradueix_               ? tradueix_(caracter)
+                         : caracter <= 0xFF        ? static_cast<int>(caracter)
+                                                   : '?');
         utf8_.clear();
       }
       return;
@@ -47,9 +49,9 @@ void DescodificadorTecles::byte(unsigned char b) {
     acaba_utf8();  // not a character after all: its bytes are keys of their own
   }
   if (sequencia_.empty()) {
-    if (mida_utf8(b) != 0) {
+    if (utf8::llargada(b) != 0) {
       utf8_.assign(1, static_cast<char>(b));
-      utf8_mida_ = mida_utf8(b);
+      utf8_mida_ = static_cast<std::size_t>(utf8::llargada(b));
       esperat_ms_ = 0;
     } else if (b == tecla::esc) {
       sequencia_.push_back(static_cast<char>(b));

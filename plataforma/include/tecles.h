@@ -4,10 +4,25 @@
 #ifndef TECLES_H
 #define TECLES_H
 
+#include <cstddef>
 #include <deque>
 #include <string>
 
 namespace plataforma {
+
+// Typed UTF-8: the one decoder of characters, for keys and for lines alike.
+namespace utf8 {
+// What a sequence that is no character decodes to: an overlong form (C0 A7
+// for an apostrophe), a surrogate or a value above U+10FFFF.
+constexpr char32_t refusat = 0xFFFFFFFF;
+// How many bytes the sequence that byte b starts has (2 to 4); 0 for a byte
+// that starts none (ASCII, a continuation byte, F8 to FF).
+int llargada(unsigned char b);
+constexpr bool continuacio(unsigned char b) { return (b & 0xC0) == 0x80; }
+// The character of n bytes: a lead byte of that length and n - 1
+// continuation bytes. refusat when they form no character.
+char32_t caracter(const unsigned char *s, std::size_t n);
+}  // namespace utf8
 
 // Key codes, as the original console gave them.
 namespace tecla {
@@ -45,7 +60,8 @@ class DescodificadorTecles {
   // Forgets what was typed and not yet handed out.
   void buida();
   // The code of a typed UTF-8 character: by default its Latin-1 byte, or
-  // "?" outside Latin-1; the console gives its code page's byte.
+  // "?" outside Latin-1; the console gives its code page's byte. A sequence
+  // that utf8::caracter refuses is "?" either way.
   void tradueix_caracters(int (*tradueix)(char32_t caracter)) { tradueix_ = tradueix; }
 
  private:

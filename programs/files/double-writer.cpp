@@ -1,4 +1,6 @@
 // Stores up to 100 typed doubles in a new binary file named by the user.
+#include <sys/stat.h>
+
 #include <bit>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +10,18 @@
 
 // The file holds the values' memory images: little-endian IEEE doubles.
 static_assert(std::endian::native == std::endian::little && sizeof(double) == 8);
+
+// Whether a regular file of that name can be read. Anything else under the
+// name (a named pipe, a device, a folder) is never opened: opening a named
+// pipe for reading would wait for a writer. The creation below refuses it.
+bool existeix(const char *nom) {
+  struct stat info {};
+  if (stat(nom, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  std::FILE *f = plataforma::fopen(nom, "rb");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+}
 
 int main() {
   double vector[100];
@@ -20,8 +34,7 @@ int main() {
       plataforma::system("pause >NUL");
       return 0;
     }
-    if (std::FILE *existent = plataforma::fopen(nom, "rb")) {
-      std::fclose(existent);
+    if (existeix(nom)) {
       std::printf("L'arxiu ja existeix!\n");
     } else if (!(arxiu = plataforma::fopen(nom, "wbx"))) {
       // Also a file that appeared since the test: it is never replaced.

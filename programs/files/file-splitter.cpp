@@ -63,9 +63,18 @@ void sintaxis() {
       "<desti>.\n");
 }
 
-// Whether a file of that name can be opened for reading; the stream opened
-// for the test is closed again.
+// Only a regular file is a source or counts as there: a pipe, a device or
+// a folder under that name is not, and is never opened (opening a named
+// pipe for reading would wait for a writer).
+bool es_fitxer(const char *nom) {
+  struct stat info {};
+  return stat(nom, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Whether a regular file of that name can be opened for reading; the stream
+// opened for the test is closed again.
 bool existeix(const char *nom) {
+  if (!es_fitxer(nom)) return false;
   std::FILE *f = plataforma::fopen(nom, "rb");
   if (!f) return false;
   std::fclose(f);
@@ -79,11 +88,14 @@ void tanca_tots(std::FILE *fluxos[], int n) {
 }
 
 int partir_arxiu(const char *nom_arxiu) {
-  std::FILE *origen = plataforma::fopen(nom_arxiu, "rb");
+  std::FILE *origen = es_fitxer(nom_arxiu) ? plataforma::fopen(nom_arxiu, "rb") : nullptr;
   off_t mida = -1;
   if (origen && fseeko(origen, 0, SEEK_END) == 0) mida = ftello(origen);
+  // A file that says it is empty and still gives bytes (the system's own
+  // files under /proc) has no size to split by.
+  if (mida == 0 && (fseeko(origen, 0, SEEK_SET) != 0 || std::fgetc(origen) != EOF)) mida = -1;
   if (mida < 0 || fseeko(origen, 0, SEEK_SET) != 0) {
-    // Not there, or nothing whose size can be known (a pipe, for one).
+    // Not there, or not a regular file.
     if (origen) std::fclose(origen);
     std::printf("\nL'arxiu d'origen %s no existeix!\n", nom_arxiu);
     pausa();
@@ -198,7 +210,7 @@ void unir_arxiu(int argc, char *argv[]) {
   std::FILE *parts[max_parts] = {};
   for (int x = 0; x < n_parts; x++) {
     const char *nom = argv[3 + x];
-    parts[x] = plataforma::fopen(nom, "rb");
+    parts[x] = es_fitxer(nom) ? plataforma::fopen(nom, "rb") : nullptr;
     struct stat info {};
     if (parts[x] && fstat(fileno(parts[x]), &info) == 0 && info.st_dev == info_desti.st_dev &&
         info.st_ino == info_desti.st_ino) {

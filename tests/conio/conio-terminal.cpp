@@ -1,6 +1,9 @@
 // Runs console library operations on this program's terminal for the tests:
 // "dif <seed> <count>" the random sequence, "atributs" all 256 attributes,
-// "cursor <type>" a cursor type; then a marker, and a key ends it.
+// "cursor <type>" a cursor type, "ungetch" a key given back after typed
+// ones; then a marker, and a key ends it.
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -25,6 +28,16 @@ int main(int argc, char **argv) {
     }
   } else if (ordre == "cursor" && argc == 3) {
     conio::_setcursortype(std::atoi(argv[2]));
+  } else if (ordre == "ungetch") {
+    // Waits, in raw mode, until two keys are typed and not read; then gives
+    // a key back and shows the next three keys.
+    conio::kbhit();
+    std::printf("teclegeu\n");
+    std::fflush(stdout);
+    for (int pendents = 0; ioctl(STDIN_FILENO, FIONREAD, &pendents) == 0 && pendents < 2;) poll(nullptr, 0, 5);
+    conio::ungetch('a');
+    int a = conio::getch(), b = conio::getch(), c = conio::getch();
+    std::printf("llegides %c%c%c\n", a, b, c);
   } else {
     return 2;
   }

@@ -83,6 +83,19 @@ TEST(ConioTerminal, CursorTypes) {
   EXPECT_FALSE(t.cursor_visible());
 }
 
+// "y" and "z" typed and not yet read, still in the terminal: a key given
+// back is read after both.
+TEST(ConioTerminal, AKeyGivenBackComesAfterTheKeysTypedAhead) {
+  CarpetaTemporal carpeta;
+  Terminal t(programa, carpeta.cami(), {"ungetch"});
+  ASSERT_TRUE(t.espera_text("teclegeu"));
+  t.escriu("yz");
+  EXPECT_TRUE(t.espera_text("llegides yza"));
+  ASSERT_TRUE(marcat(t));
+  t.escriu("q");
+  EXPECT_EQ(0, t.espera_final());
+}
+
 TEST(ConioTerminal, AppearanceBackAfterSignals) {
   for (int senyal : {SIGINT, SIGTERM}) {
     CarpetaTemporal carpeta;

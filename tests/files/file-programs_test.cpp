@@ -171,6 +171,20 @@ TEST(DoubleWriter, StoresRawLittleEndianDoubles) {
       });
 }
 
+// A named pipe under the name is never opened (that would wait for a
+// writer): it is a name that cannot be created.
+TEST(DoubleWriter, ANamedPipeIsANameThatCannotBeCreated) {
+  CarpetaTemporal carpeta;
+  ASSERT_EQ(mkfifo(carpeta.cami("canal").c_str(), 0600), 0);
+  auto r = prova::executa({.programa = "double-writer",
+                           .entrada = "canal\nd.bin\n-1\n",
+                           .carpeta = carpeta.cami(),
+                           .temps_maxim_ms = 10000});
+  EXPECT_FALSE(r.temps_esgotat);
+  EXPECT_EQ(r.sortida, pregunta_nom + "L'arxiu no es pot crear!\n" + pregunta_nom + preguntes_valor(0, 0) + adeu);
+  EXPECT_EQ(carpeta.fitxers(), (prova::Fitxers {{"d.bin", ""}}));
+}
+
 // Under a file size limit of 0 the file is created but takes no value: the
 // goodbye gives way to the failure.
 TEST(DoubleWriter, AWriteFailureIsTold) {

@@ -186,6 +186,35 @@ TEST(FileSplitter, SourcesThatCannotBeSplit) {
   EXPECT_EQ(noms(carpeta), (std::set<std::string> {"carpeta", "gran"}));
 }
 
+// Only a regular file is opened: a named pipe would hold the program at its
+// opening for ever, and a device or a file of /proc has no size to split by.
+TEST(FileSplitter, NamedPipesAndDevicesAreNeverSplitNorJoined) {
+  CarpetaTemporal carpeta;
+  auto executa_fins = [&](const std::vector<std::string> &arguments) {
+    return prova::executa({.programa = "file-splitter",
+                           .entrada = "",
+                           .arguments = arguments,
+                           .carpeta = carpeta.cami(),
+                           .temps_maxim_ms = 10000});
+  };
+  ASSERT_EQ(mkfifo(carpeta.cami("canal").c_str(), 0600), 0);
+  carpeta.escriu("p0", "zero");
+  espera(executa_fins({"-p", "canal"}), "\nL'arxiu d'origen canal no existeix!\n" + adeu);
+  for (const char *sistema : {"/proc/cpuinfo", "/dev/urandom", "/dev/null"}) {
+    SCOPED_TRACE(sistema);
+    espera(executa_fins({"-p", sistema}), std::string("\nL'arxiu d'origen ") + sistema + " no existeix!\n" + adeu);
+  }
+  espera(executa_fins({"-u", "nou", "p0", "canal"}), "\n\nL'arxiu d'origen canal no existeix!\n" + adeu);
+  EXPECT_EQ(carpeta.llegeix("nou"), "");
+  fs::remove(carpeta.cami("nou"));
+  // As a destination or a part's name it is there, and cannot be created.
+  espera(executa_fins({"-u", "canal", "p0"}), "\nL'arxiu de desti canal no es pot crear!\n" + adeu);
+  ASSERT_EQ(mkfifo(carpeta.cami("p1.dat").c_str(), 0600), 0);
+  carpeta.escriu("p", std::string(part + 1, 'x'));
+  espera(executa_fins({"-p", "p"}), "\nL'arxiu de desti p1.dat no es pot crear!\n" + adeu);
+  EXPECT_EQ(noms(carpeta), (std::set<std::string> {"canal", "p0", "p", "p0.dat", "p1.dat"}));
+}
+
 TEST(FileSplitter, ClashesStopBeforeAnyCopy) {
   const std::string dades = aleatoris(2 * part + 1, 7);
   for (int k : {0, 1}) {

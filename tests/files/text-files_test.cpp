@@ -2,12 +2,14 @@
 // line-writer and read by text-dump and line-reader, and "proba.txt" written
 // by line-capture, with CR LF on disk and every failure told.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "programa.h"
+#include "terminal.h"
 
 namespace {
 
@@ -169,6 +171,43 @@ TEST(LineCapture, StoresTheFirstLineInProba) {
   r = en_carpeta_amb("line-capture", "proba.txt", true, "abc\n");
   EXPECT_EQ(r.sortida, "Error. No s'ha pogut escriure el fitxer.");
   EXPECT_EQ(r.estat, 1);
+}
+
+// Two lines typed on a terminal, then Ctrl-C or SIGTERM: the program ends
+// without closing its file, and the file still holds every line it took.
+TEST(TextFilesOnATerminal, TypedLinesSurviveAnEndBySignal) {
+  for (const char *programa : {"char-writer", "line-writer"})
+    for (bool control_c : {true, false}) {
+      SCOPED_TRACE(std::string(programa) + (control_c ? " Ctrl-C" : " SIGTERM"));
+      CarpetaTemporal carpeta;
+      carpeta.escriu("prova.txt", "contingut antic");
+      prova::Terminal t(programa, carpeta.cami());
+      t.escriu("una\rdues\r");
+      ASSERT_TRUE(t.espera_text("dues"));
+      EXPECT_TRUE(t.espera([&] { return carpeta.llegeix("prova.txt") == "una\r\ndues\r\n"; }))
+          << prova::visible(carpeta.llegeix("prova.txt"));
+      if (control_c)
+        t.escriu("\x03");
+      else
+        t.senyal(SIGTERM);
+      EXPECT_EQ(t.espera_final(), 128 + (control_c ? SIGINT : SIGTERM));
+      EXPECT_EQ(carpeta.llegeix("prova.txt"), "una\r\ndues\r\n");
+    }
+}
+
+TEST(TextFilesOnATerminal, TheCapturedLineSurvivesAnEndBySignal) {
+  for (bool control_c : {true, false}) {
+    CarpetaTemporal carpeta;
+    prova::Terminal t("line-capture", carpeta.cami());
+    t.escriu("una linia\r");
+    EXPECT_TRUE(t.espera([&] { return carpeta.llegeix("proba.txt") == "una linia"; }));
+    if (control_c)
+      t.escriu("\x03");
+    else
+      t.senyal(SIGTERM);
+    EXPECT_EQ(t.espera_final(), 128 + (control_c ? SIGINT : SIGTERM));
+    EXPECT_EQ(carpeta.llegeix("proba.txt"), "una linia");
+  }
 }
 
 }  // namespace

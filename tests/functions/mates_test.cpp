@@ -108,6 +108,25 @@ TEST(Mates, SquareRootAndPerfectPowers) {
   EXPECT_EQ(quadrat_perfecte(-4), 0);
   for (int x = 1; x <= 1000; x++) ASSERT_EQ(quadrat_perfecte(x * x), 1) << x;
   for (int n = 0; n <= 100000; n++) ASSERT_EQ(quadrat_perfecte(n) && n > 0, quadrat_perfecte_alternativa(n)) << n;
+}
+
+TEST(Mates, PerfectSquaresAreExactAcrossTheWholeRange) {
+  // Above 2^24 a float no longer holds every int: 4096 squared plus 1 is not
+  // a square, 4097 squared is.
+  EXPECT_EQ(quadrat_perfecte(16777217), 0);
+  EXPECT_EQ(quadrat_perfecte(4097 * 4097), 1);
+  EXPECT_EQ(quadrat_perfecte(46340 * 46340), 1);  // the largest square in an int
+  EXPECT_EQ(quadrat_perfecte(46340 * 46340 + 1), 0);
+  EXPECT_EQ(quadrat_perfecte(46340 * 46340 - 1), 0);
+  EXPECT_EQ(quadrat_perfecte(2147483647), 0);
+  EXPECT_EQ(quadrat_perfecte(-2147483647 - 1), 0);
+  EXPECT_EQ(quadrat_perfecte(1), 1);
+  // Each square above 2^24 and its two neighbours.
+  for (int x = 4097; x <= 46340; x++) {
+    ASSERT_EQ(quadrat_perfecte(x * x), 1) << x;
+    ASSERT_EQ(quadrat_perfecte(x * x - 1), 0) << x;
+    ASSERT_EQ(quadrat_perfecte(x * x + 1), 0) << x;
+  }
 
   EXPECT_EQ(quadrat_perfecte_alternativa(1), 1);
   EXPECT_EQ(quadrat_perfecte_alternativa(0), 0);

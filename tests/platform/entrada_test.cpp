@@ -92,6 +92,25 @@ TEST_P(Entrada, KbhitSeesAWaitingByteWithoutTakingIt) {
   EXPECT_EQ(f.sortida, "1z");
 }
 
+// A child started by the program reads the same input from where the
+// program stopped, and the program then goes on after what the child took.
+TEST_P(Entrada, AChildReadsOnFromWhereTheProgramStopped) {
+  Fill f = fill("u\ndos\nc\nquatre\n", [] {
+    char linia[16];
+    std::printf("%s", std::fgets(linia, sizeof linia, stdin));
+    std::fflush(stdout);
+    pid_t fill = fork();
+    if (fill == 0) {
+      std::printf("fill %s", std::fgets(linia, sizeof linia, stdin));
+      std::exit(0);  // as a program ends: a file is left where it stopped
+    }
+    waitpid(fill, nullptr, 0);
+    std::printf("%s", std::fgets(linia, sizeof linia, stdin));
+    std::printf("%c", plataforma::_getch());  // the next byte: nothing past the line was taken
+  });
+  EXPECT_EQ(f.sortida, "u\nfill dos\nc\nq");
+}
+
 INSTANTIATE_TEST_SUITE_P(CanonadaIFitxer, Entrada, ::testing::Values(Origen::canonada, Origen::fitxer),
                          prova::nom_origen);
 
@@ -131,6 +150,31 @@ TEST(EntradaDeFitxer, TheFileIsLeftWhereTheProgramStopped) {
                            .carpeta = carpeta.cami()});
   EXPECT_EQ(r.sortida, "llest\nPremeu qualsevol tecla per continuar . . . \nlinia=ab\nfi\ncd\nef\n");
   EXPECT_EQ(r.estat, 0);
+}
+
+// A pipe is looked at ahead but never read past the current line: what the
+// program did not take is all there, in order, for the next reader. Lines
+// around and beyond what one look sees (a look is up to 64 KiB).
+TEST(EntradaPerCanonada, ThePipeIsLeftWhereTheProgramStopped) {
+  std::string resta;
+  for (int i = 0; i < 20000; i++) resta += "linia " + std::to_string(i) + "\n";
+  resta += "sense final";
+  const std::string llarga(100000, 'a');
+  struct {
+    std::string abans, linia;
+  } casos[] = {{"x", "ab\n"}, {"x", llarga + "\n"}, {"\n", "cd\n"}};
+  for (const auto &cas : casos) {
+    prova::CarpetaTemporal carpeta;
+    auto r = prova::executa({.programa = "/bin/sh",
+                             .entrada = cas.abans + cas.linia + resta,
+                             .arguments = {"-c", "\"$0\" pausa; cat", ECO_TECLES},
+                             .carpeta = carpeta.cami()});
+    std::string mostrada = cas.linia.substr(0, 63);
+    ASSERT_EQ(r.estat, 0);
+    std::string esperat = "llest\nPremeu qualsevol tecla per continuar . . . \nlinia=" + mostrada + "fi\n" + resta;
+    ASSERT_EQ(r.sortida.size(), esperat.size());
+    EXPECT_TRUE(r.sortida == esperat) << cas.linia.size();
+  }
 }
 
 TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -91,6 +92,34 @@ TEST(FitxersText, PositionsAreTheFilesOwnBytes) {
   ASSERT_EQ(std::fseek(f, 0, SEEK_END), 0);
   EXPECT_EQ(std::ftell(f), static_cast<long>(8 + linies.size()));
   EXPECT_EQ(std::fgetc(f), EOF);
+  std::fclose(f);
+}
+
+// Block reads and writes go past the stream's one-byte buffer; every
+// position after them is still the file's own bytes.
+TEST(FitxersText, PositionsAfterBlockReadsAndWrites) {
+  CarpetaTemporal carpeta;
+  std::string cami = carpeta.cami("t.txt");
+  std::string text;
+  for (int i = 0; i < 1000; i++) text += "fila " + std::to_string(i) + "\n";
+  FILE *f = plataforma::fopen(cami.c_str(), "w+");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(std::fwrite(text.data(), 1, text.size(), f), text.size());
+  EXPECT_EQ(std::ftell(f), static_cast<long>(text.size() + 1000));
+  std::rewind(f);
+  std::string bloc(4000, '\0');
+  ASSERT_EQ(std::fread(bloc.data(), 1, bloc.size(), f), bloc.size());
+  EXPECT_EQ(bloc, text.substr(0, 4000));
+  long lines = std::count(bloc.begin(), bloc.end(), '\n');
+  EXPECT_EQ(std::ftell(f), 4000 + lines);
+  ASSERT_EQ(std::fseek(f, 7, SEEK_CUR), 0);
+  long aqui = std::ftell(f);
+  EXPECT_EQ(aqui, 4007 + lines);
+  ASSERT_EQ(std::fread(bloc.data(), 1, 100, f), 100u);
+  ASSERT_EQ(std::fseek(f, aqui, SEEK_SET), 0);
+  std::string segon(100, '\0');
+  ASSERT_EQ(std::fread(segon.data(), 1, 100, f), 100u);
+  EXPECT_EQ(segon, bloc.substr(0, 100));
   std::fclose(f);
 }
 

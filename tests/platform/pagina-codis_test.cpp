@@ -7,6 +7,7 @@
 
 #include "intern.h"
 #include "programa.h"
+#include "tecles.h"
 #include "terminal.h"
 
 namespace {
@@ -60,6 +61,39 @@ TEST(PaginaCodis, ControlBytesShowTheConsoleGlyphsAndTypedTextBecomesBytes) {
   EXPECT_EQ(plataforma::intern::a_pagina_codis(euro.data(), euro.size()), "5? \xA4");
   std::string trencat = "a\xC3";  // a character cut short passes as it came
   EXPECT_EQ(plataforma::intern::a_pagina_codis(trencat.data(), trencat.size()), "a\xC3");
+}
+
+// A typed line and typed keys go through the same decoder: a sequence that
+// is no character (overlong, surrogate, above U+10FFFF) is one "?", never
+// the character it would spell.
+TEST(PaginaCodis, TypedLinesAndKeysRefuseTheSameSequences) {
+  auto linia = [](const std::string &bytes) { return plataforma::intern::a_pagina_codis(bytes.data(), bytes.size()); };
+  EXPECT_EQ(linia("\xC0\xAE\xC0\xAE\xC0\xAF"), "???");  // not "../"
+  EXPECT_EQ(linia("l\xC0\xA7ou"), "l?ou");              // not an apostrophe
+  EXPECT_EQ(linia("\xE0\x80\x80"), "?");                // not a NUL
+  EXPECT_EQ(linia("\xF0\x80\x81\x81"), "?");
+  auto tecles = [](const std::string &bytes) {
+    plataforma::DescodificadorTecles d;
+    d.tradueix_caracters([](char32_t c) -> int {
+      int b = plataforma::intern::byte_de(c);
+      return b < 0 ? '?' : b;
+    });
+    for (unsigned char b : bytes) d.byte(b);
+    std::string r;
+    while (d.hi_ha_codi()) r.push_back(static_cast<char>(d.treu_codi()));
+    return r;
+  };
+  // Every lead byte with continuation bytes of every kind: the same bytes.
+  const unsigned char continuacions[] = {0x80, 0x81, 0x8F, 0x90, 0x9F, 0xA0, 0xA7, 0xAE, 0xBF};
+  for (int lider = 0xC0; lider <= 0xF7; lider++)
+    for (unsigned char c1 : continuacions)
+      for (unsigned char c2 : continuacions) {
+        std::string bytes {static_cast<char>(lider), static_cast<char>(c1), static_cast<char>(c2),
+                           static_cast<char>(c2)};
+        bytes.resize(static_cast<std::size_t>(lider < 0xE0 ? 2 : lider < 0xF0 ? 3 : 4));
+        ASSERT_EQ(linia(bytes), tecles(bytes)) << lider << " " << int {c1} << " " << int {c2};
+        ASSERT_EQ(linia(bytes).size(), 1u);
+      }
 }
 
 TEST(PaginaCodisTerminal, ProgramsShowTheirCodePageCharacters) {

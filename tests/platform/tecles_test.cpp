@@ -22,6 +22,12 @@ std::vector<int> codis(const std::string &bytes, int ms_despres = 0) {
 
 using V = std::vector<int>;
 
+std::string prova_visible(const std::string &bytes) {
+  std::string r;
+  for (unsigned char b : bytes) r += std::to_string(b) + " ";
+  return r;
+}
+
 TEST(DescodificadorTecles, PlainKeysAndTheirTranslations) {
   EXPECT_EQ(codis("a"), V {'a'});
   EXPECT_EQ(codis("Az9 "), (V {'A', 'z', '9', ' '}));
@@ -47,6 +53,34 @@ TEST(DescodificadorTecles, AUtf8CharacterIsOneKey) {
   d.byte(0xC3);
   EXPECT_TRUE(d.esperant());
   EXPECT_FALSE(d.hi_ha_codi());
+}
+
+// Overlong forms, surrogates and values above U+10FFFF are no character:
+// each is one "?", even where the console would have translated it.
+TEST(DescodificadorTecles, SequencesThatAreNoCharacterAreAQuestionMark) {
+  auto amb_traduccio = [](const std::string &bytes) {
+    DescodificadorTecles d;
+    d.tradueix_caracters([](char32_t c) -> int { return c == 0x27 ? '\'' : c <= 0xFFFF ? 'b' : 'q'; });
+    for (unsigned char b : bytes) d.byte(b);
+    std::vector<int> r;
+    while (d.hi_ha_codi()) r.push_back(d.treu_codi());
+    return r;
+  };
+  for (const char *cap : {"\xC0\xA7", "\xC1\xBF", "\xE0\x80\xA7", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xED\xBF\xBF",
+                          "\xF0\x80\x80\xA7", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80", "\xF7\xBF\xBF\xBF"}) {
+    SCOPED_TRACE(prova_visible(cap));
+    EXPECT_EQ(codis(cap), V {'?'});
+    EXPECT_EQ(amb_traduccio(cap), V {'?'});
+  }
+  EXPECT_EQ(codis("\xC0\xAE\xC0\xAE\xC0\xAF"), (V {'?', '?', '?'}));  // not "../"
+  // The shortest forms at each edge are characters.
+  for (const char *si : {"\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80", "\xEF\xBF\xBF"})
+    EXPECT_EQ(amb_traduccio(si), V {'b'});
+  EXPECT_EQ(amb_traduccio("\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"), (V {'q', 'q'}));
+  EXPECT_EQ(codis("\xC2\x80\xC3\xBF"), (V {0x80, 0xFF}));
+  EXPECT_EQ(codis("\xC0"
+                  "a"),
+            (V {0xC0, 'a'}));  // broken, not refused: its bytes
 }
 
 TEST(DescodificadorTecles, ArrowsAndEditingKeysGiveThePrefix224) {
