@@ -14,12 +14,37 @@ void Model::reinicia() {
   celles_.assign(static_cast<std::size_t>(columnes_) * static_cast<std::size_t>(files_), Cella {});
   cursor_x = cursor_y = 0;
   ajornat = false;
+  marca = 0;
+}
+
+void Model::redimensiona(int columnes, int files) {
+  columnes = std::clamp(columnes, 1, 1000);
+  files = std::clamp(files, 1, 1000);
+  if (columnes == columnes_ && files == files_) return;
+  std::vector<Cella> noves(static_cast<std::size_t>(columnes) * static_cast<std::size_t>(files), Cella {});
+  for (int y = 0; y < std::min(files, files_); y++)
+    for (int x = 0; x < std::min(columnes, columnes_); x++)
+      noves[static_cast<std::size_t>(y * columnes + x)] = cella(x, y);
+  celles_ = std::move(noves);
+  columnes_ = columnes;
+  files_ = files;
+  cursor_x = std::min(cursor_x, columnes_ - 1);
+  cursor_y = std::min(cursor_y, files_ - 1);
+  ajornat = false;
+  marca = std::min(marca, columnes_);
+}
+
+void Model::esborra_resta(bool nomes_fila) {
+  auto inici = celles_.begin() + cursor_y * columnes_ + cursor_x;
+  auto fi = nomes_fila ? celles_.begin() + (cursor_y + 1) * columnes_ : celles_.end();
+  std::fill(inici, fi, Cella {' ', atribut});
 }
 
 // To the next row; at the last one the whole screen scrolls up and the new
 // row is blank in the current attribute (as the terminal erases).
 void Model::salt_linia() {
   ajornat = false;
+  marca = 0;
   if (cursor_y < files_ - 1) {
     cursor_y++;
     return;
@@ -28,11 +53,38 @@ void Model::salt_linia() {
   std::fill(celles_.end() - columnes_, celles_.end(), Cella {' ', atribut});
 }
 
+// A run of bytes that are all stored as characters, a row's stretch at a
+// time.
+void Model::imprimeix(const unsigned char *dades, std::size_t mida) {
+  while (mida > 0) {
+    if (ajornat) {
+      salt_linia();
+      cursor_x = 0;
+    }
+    std::size_t n = std::min(mida, static_cast<std::size_t>(columnes_ - cursor_x));
+    Cella *c = &cella(cursor_x, cursor_y);
+    for (std::size_t i = 0; i < n; i++) c[i] = Cella {dades[i], atribut};
+    cursor_x += static_cast<int>(n);
+    if (cursor_x == columnes_) {
+      cursor_x = columnes_ - 1;
+      ajornat = true;
+    }
+    marca = std::max(marca, ajornat ? columnes_ : cursor_x);
+    dades += n;
+    mida -= n;
+  }
+}
+
 void Model::text(const char *dades, std::size_t mida) {
-  for (std::size_t i = 0; i < mida; i++) {
-    unsigned char b = static_cast<unsigned char>(dades[i]);
-    switch (b) {
-      case '\a': break;
+  const unsigned char *b = reinterpret_cast<const unsigned char *>(dades);
+  const unsigned char *fi = b + mida;
+  auto es_moviment = [](unsigned char c) { return c == '\a' || c == '\b' || c == '\t' || c == '\n' || c == '\r'; };
+  while (b < fi) {
+    const unsigned char *tram = b;
+    while (b < fi && !es_moviment(*b)) b++;
+    if (b > tram) imprimeix(tram, static_cast<std::size_t>(b - tram));
+    if (b == fi) break;
+    switch (*b++) {
       case '\n':
         salt_linia();
         cursor_x = 0;
@@ -46,24 +98,15 @@ void Model::text(const char *dades, std::size_t mida) {
         ajornat = false;
         break;
       case '\t':
-        cursor_x = std::min(columnes_ - 1, (cursor_x / 8 + 1) * 8);
-        ajornat = false;
+        if (!ajornat) cursor_x = std::min(columnes_ - 1, (cursor_x / 8 + 1) * 8);
         break;
-      default:
-        if (ajornat) {
-          salt_linia();
-          cursor_x = 0;
-        }
-        cella(cursor_x, cursor_y) = Cella {b, atribut};
-        if (cursor_x == columnes_ - 1)
-          ajornat = true;
-        else
-          cursor_x++;
+      default: break;  // BEL
     }
   }
 }
 
 void Model::posa_cursor(int x, int y) {
+  if (std::clamp(y, 0, files_ - 1) != cursor_y) marca = 0;
   cursor_x = std::clamp(x, 0, columnes_ - 1);
   cursor_y = std::clamp(y, 0, files_ - 1);
   ajornat = false;

@@ -1,11 +1,14 @@
-// The console over the terminal: a model shadows the screen (it sees every
-// byte of the program's text); cursor moves, colours and cursor shape
-// become escape sequences, and block operations repaint the changed cells
-// from the model. Everything goes into standard output's one stream, so it
-// keeps its order with the program's prints. When standard output is not a
-// terminal only the model changes, and text goes out as plain bytes.
+// The console over the terminal: the layer's model of the terminal's screen
+// (it sees every byte of the program's text) stands for the console; cursor
+// moves, colours and cursor shape become escape sequences, and block
+// operations repaint the changed cells from the model. Everything goes into
+// the layer's one output buffer, so it keeps its order with the program's
+// prints. When standard output is not a terminal that takes escape
+// sequences only the model changes, and text goes out as plain bytes.
+// NO_COLOR set (not empty) keeps the terminal's default colours.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "consola.h"
@@ -28,12 +31,9 @@ bool es_control(unsigned char b) { return b < 32 || b == 127; }
 class ConsolaTerminal : public Consola {
  public:
   ConsolaTerminal() {
-    int f, c;
-    plataforma::mida_terminal(f, c);
-    model_ = Model(c > 0 ? c : columnes_consola, f > 0 ? f : files_consola);
+    const char *sense_color = std::getenv("NO_COLOR");
+    colors_ = !sense_color || !*sense_color;
   }
-
-  Model &model() { return model_; }
 
   unsigned mode_entrada() override { return intern::mode_cru ? 0u : 7u; }
   // Mode 0 is the layer's raw mode; the line mode comes back at the next
@@ -50,22 +50,22 @@ class ConsolaTerminal : public Consola {
   void escriu(const char *dades, std::size_t mida) override { std::fwrite(dades, 1, mida, stdout); }
   void posa_cursor(int x, int y) override {
     intern::sincronitza_observador();
-    model_.posa_cursor(x, y);
+    model().posa_cursor(x, y);
     if (terminal()) envia_cursor();
   }
   void omple_caracter(unsigned char c, int n, int x, int y) override {
     intern::sincronitza_observador();
-    model_.omple_caracter(c, n, x, y);
+    model().omple_caracter(c, n, x, y);
     repinta_tira(n, x, y);
   }
   void omple_atribut(std::uint16_t a, int n, int x, int y) override {
     intern::sincronitza_observador();
-    model_.omple_atribut(a, n, x, y);
+    model().omple_atribut(a, n, x, y);
     repinta_tira(n, x, y);
   }
   void desplaca(Rectangle font, int x, int y, const Rectangle *retall, Cella farciment) override {
     intern::sincronitza_observador();
-    model_.desplaca(font, x, y, retall, farciment);
+    model().desplaca(font, x, y, retall, farciment);
     if (font.esquerra > font.dreta || font.dalt > font.baix) return;
     repinta(font);
     repinta({x, y, x + font.dreta - font.esquerra, y + font.baix - font.dalt});
@@ -73,33 +73,33 @@ class ConsolaTerminal : public Consola {
   }
   bool llegeix_celles(Rectangle r, Cella *desti) override {
     intern::sincronitza_observador();
-    return model_.llegeix(r, desti);
+    return model().llegeix(r, desti);
   }
   bool escriu_celles(Rectangle r, const Cella *font) override {
     intern::sincronitza_observador();
-    bool fet = model_.escriu(r, font);
+    bool fet = model().escriu(r, font);
     repinta(r);
     torna();
     return fet;
   }
   void posa_atribut(std::uint16_t a) override {
     intern::sincronitza_observador();
-    model_.atribut = a;
+    model().atribut = a;
     envia_atribut(a);
   }
   std::uint16_t atribut() override {
     intern::sincronitza_observador();
-    return model_.atribut;
+    return model().atribut;
   }
   void posa_cursor_visible(int mida, bool visible) override {
-    if (!terminal()) return;
-    intern::aparenca_canviada = 1;
+    static constexpr auto bloc = seq::uneix(seq::mostra_cursor, seq::cursor_bloc);
+    static constexpr auto ratlla = seq::uneix(seq::mostra_cursor, seq::cursor_ratlla);
     if (!visible)
-      intern::escriu_propi(seq::amaga_cursor);
+      intern::posa_aparenca_cursor(seq::amaga_cursor);
     else if (mida >= 100)
-      intern::escriu_propi(seq::uneix(seq::mostra_cursor, seq::cursor_bloc).data());
+      intern::posa_aparenca_cursor(bloc.data());
     else
-      intern::escriu_propi(seq::uneix(seq::mostra_cursor, seq::cursor_ratlla).data());
+      intern::posa_aparenca_cursor(ratlla.data());
   }
   int esdeveniments_pendents() override { return intern::tecla_pendent() ? 1 : 0; }
   int mira_esdeveniments(Esdeveniment *desti, int n) override {
@@ -114,14 +114,17 @@ class ConsolaTerminal : public Consola {
   }
 
   // The whole console area drawn again from the model.
+  // The terminal's colours are not known after a suspend or a resize.
   void repinta_tot() {
     intern::sincronitza_observador();
+    enviat_ = -1;
     repinta({0, 0, columnes_consola - 1, files_consola - 1});
     torna();
   }
 
  private:
-  bool terminal() const { return intern::sortida_es_terminal(); }
+  static Model &model() { return intern::pantalla(); }
+  bool terminal() const { return intern::sequencies_actives(); }
 
   void envia_atribut(std::uint16_t a) {
     if (!terminal()) return;
@@ -132,6 +135,7 @@ class ConsolaTerminal : public Consola {
   }
 
   std::string sgr(int a) {
+    if (!colors_) return "";
     if (a == 0x07) return seq::colors_habituals;
     intern::aparenca_canviada = 1;
     int f = a & 15, b = (a >> 4) & 15;
@@ -144,7 +148,7 @@ class ConsolaTerminal : public Consola {
 
   void envia_cursor() {
     char text[32];
-    std::snprintf(text, sizeof text, seq::posicio, model_.cursor_y + 1, model_.cursor_x + 1);
+    std::snprintf(text, sizeof text, seq::posicio, model().cursor_y + 1, model().cursor_x + 1);
     intern::escriu_propi(text);
   }
 
@@ -156,7 +160,7 @@ class ConsolaTerminal : public Consola {
     for (int y = std::max(r.dalt, 0); y <= r.baix; y++) {
       bool posat = false;
       for (int x = std::max(r.esquerra, 0); x <= r.dreta; x++) {
-        if (!model_.dins(x, y)) {
+        if (!model().dins(x, y)) {
           posat = false;
           continue;
         }
@@ -166,7 +170,7 @@ class ConsolaTerminal : public Consola {
           text += posicio;
           posat = true;
         }
-        const Cella &c = model_.cella(x, y);
+        const Cella &c = model().cella(x, y);
         int a = c.atribut & 0xFF;
         if (a != actual) {
           text += sgr(a);
@@ -196,9 +200,9 @@ class ConsolaTerminal : public Consola {
   // stood past the last column is put there again by printing that cell.
   void torna() {
     if (!terminal()) return;
-    if (model_.ajornat) {
-      int x = model_.cursor_x, y = model_.cursor_y;
-      const Cella &c = model_.cella(x, y);
+    if (model().ajornat) {
+      int x = model().cursor_x, y = model().cursor_y;
+      const Cella &c = model().cella(x, y);
       char text[32];
       std::snprintf(text, sizeof text, seq::posicio, y + 1, x + 1);
       std::string s = text;
@@ -211,11 +215,11 @@ class ConsolaTerminal : public Consola {
     } else {
       envia_cursor();
     }
-    envia_atribut(model_.atribut);
+    envia_atribut(model().atribut);
   }
 
-  Model model_;
-  int enviat_ = 0x07;  // the attribute the terminal draws with now
+  int enviat_ = 0x07;  // the attribute the terminal draws with now (-1 unknown)
+  bool colors_ = true;
 };
 
 ConsolaTerminal &dispositiu() {
@@ -223,19 +227,13 @@ ConsolaTerminal &dispositiu() {
   return consola;
 }
 
-void observa(const char *dades, std::size_t mida) {
-  if (!dades)
-    dispositiu().model().reinicia();
-  else
-    dispositiu().model().text(dades, mida);
-}
-
 void repinta_en_reprendre() { dispositiu().repinta_tot(); }
 
-// The model sees the program's output from its very first byte.
+// The model sees the program's output from its very first byte, through a
+// pipe too.
 struct Registre {
   Registre() {
-    intern::observador_sortida = observa;
+    intern::model_demanat = true;
     plataforma::en_reprendre(repinta_en_reprendre);
   }
 } registre;

@@ -368,25 +368,25 @@ void treu_sense_codi() {
 
 // Waits for one key, as the pause command does: a key that sends several
 // codes counts as one; on a pipe one byte; at the end of input, at once.
-void espera_tecla() {
+bool espera_tecla() {
   aten_represa();
   if (!retornades.empty()) {
     buida_sortida();
     retornades.pop_front();
-    return;
+    return true;
   }
   if (!entrada_es_terminal()) {
     buida_sortida();
-    llegeix_byte();
-    return;
+    return llegeix_byte() >= 0;
   }
   entra_mode_cru();
   buida_sortida();
   omple_descodificador(true);
-  if (!descodificador.hi_ha_codi()) return;
+  if (!descodificador.hi_ha_codi()) return false;
   int codi = descodificador.treu_codi();
   if ((codi == tecla::prefix_estesa || codi == tecla::prefix_funcio) && descodificador.hi_ha_codi())
     descodificador.treu_codi();
+  return true;
 }
 
 bool sondeig_buit = false;
@@ -481,6 +481,10 @@ bool retorna_tecla(int codi) {
 using namespace intern;
 
 int fflush(FILE *flux) {
+  if (flux == stdout) {
+    buida_sortida();  // the layer's own bytes too
+    return error_sortida != 0 ? EOF : 0;
+  }
   if (flux != stdin) return std::fflush(flux);
   __fpurge(stdin);
   retornades.clear();

@@ -11,6 +11,10 @@
 
 #include "sequencies.h"
 
+namespace conio {
+class Model;
+}
+
 namespace plataforma::intern {
 
 // Terminal mode and signals (terminal.cpp).
@@ -29,6 +33,10 @@ void prepara_terminal();
 extern volatile sig_atomic_t aparenca_canviada;
 inline constexpr auto aparenca_original = seq::uneix(seq::colors_habituals, seq::mostra_cursor, seq::cursor_habitual);
 void restaura_aparenca();
+// The cursor's look (hidden, or shown in a shape): sent, and sent again
+// after a suspend or a resize, until another one.
+void posa_aparenca_cursor(const char *sequencia);
+extern const char *aparenca_cursor;
 // The alternate screen is in use: the end of the program, every terminating
 // signal and a suspend leave it (one write, with the appearance).
 extern volatile sig_atomic_t pantalla_alternativa_activa;
@@ -54,30 +62,51 @@ inline constexpr char variable_avis_pausa[] = "PORTAFOLI_AVIS_PAUSA";
 // Console output (sortida.cpp).
 bool escriu_tot(int fd, const char *dades, std::size_t mida);
 bool sortida_es_terminal();
+// TERM unset, empty or "dumb": a terminal that takes no escape sequences.
+bool terminal_sense_sequencies();
+// Standard output is a terminal that takes escape sequences: only then does
+// the layer send any (escriu_propi drops them otherwise).
+bool sequencies_actives();
 // The layer's own bytes for the terminal (escape sequences, repaints), in
 // the order of the program's output: they pass unchanged and unobserved.
-// inici_quadre marks the start of a frame of nou_quadre, fi_quadre (no
-// bytes) its end, where the rest of the screen is erased.
-enum class Especial : unsigned char { cap, inici_quadre, fi_quadre };
+// inici_quadre marks the start of a frame of nou_quadre, whose end (at the
+// next buida_sortida) erases the rest of the screen.
+enum class Especial : unsigned char { cap, inici_quadre };
 void escriu_propi(const char *dades, std::size_t mida, Especial especial = Especial::cap);
 inline void escriu_propi(const char *text) { escriu_propi(text, __builtin_strlen(text)); }
-// Sees, in order, every byte of the program's text that reaches the console
-// (not the layer's own bytes), before the terminal's stand-ins; called with
-// null when the screen was cleared and the cursor sent home.
-extern void (*observador_sortida)(const char *dades, std::size_t mida);
-// Hands the observer the program's text still waiting in stdout's buffer,
-// so that it is up to date before the layer's next own bytes.
+// The terminal's screen as the program's text has left it (one model, fed
+// from the output on a terminal, or when model_demanat is set, through a
+// pipe too). The layer's own sequences move it by hand.
+conio::Model &pantalla();
+extern bool model_demanat;
+// Brings the model up to date with the text still in stdout's buffer.
 void sincronitza_observador();
 ssize_t escriu_consola(void *, const char *dades, std::size_t mida);
+// Writes what is waiting, in one write (a frame still open is closed in it).
 void buida_sortida();
+// On a terminal, a line feed when the cursor is not at the start of a row
+// (the end of the program: the shell's prompt starts on a row of its own).
+void acaba_fila();
+// A form feed for the device as it is (not shown as "?" on a terminal).
+void salt_pagina();
+// The first write error (errno), 0 when every write went through.
+extern int error_sortida;
+// Standard output was closed when the program started (it is on /dev/null).
+extern bool sortida_tancada;
+// Bytes of the program's text so far.
+extern unsigned long long bytes_programa;
+// The program's last console act was a pause that took a key.
+extern bool pausa_final;
+// Reads and removes variable_avis_pausa at start (the descriptor, or -1).
+extern int descriptor_avis_pausa;
 
 // Console input (entrada.cpp).
 ssize_t llegeix_consola(void *, char *desti, std::size_t mida);
 int llegeix_byte();
 // Puts a regular file's offset back on the first byte not delivered.
 void torna_entrada_no_lliurada();
-// Waits for one key, as the pause command does.
-void espera_tecla();
+// Waits for one key, as the pause command does; whether one came.
+bool espera_tecla();  // false at the end of input
 // For a console library over the same keys as _getch. A key is pending:
 // a code in the queue, a sequence partly arrived, a byte waiting in the
 // device or input at its end; nothing is read from the device.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "consola.h"
 #include "intern.h"
 #include "plataforma.h"
 
@@ -49,12 +50,14 @@ int system(const char *ordre) {
   }
   if (compacta == "pause") {
     std::fputs(missatge_pausa.data(), stdout);
-    espera_tecla();
+    bool tecla = espera_tecla();
     std::fputc('\n', stdout);
+    sincronitza_observador();
+    pausa_final = tecla;
     return 0;
   }
   if (compacta == "pause>nul") {
-    espera_tecla();
+    pausa_final = espera_tecla();
     return 0;
   }
   // "pause > nul | echo Fin": the echo shows while the pause waits.
@@ -65,7 +68,7 @@ int system(const char *ordre) {
       eco = retalla(eco.substr(eco.size() < 5 ? eco.size() : 5));
       std::fwrite(eco.data(), 1, eco.size(), stdout);
       std::fputc('\n', stdout);
-      espera_tecla();
+      pausa_final = espera_tecla();
       return 0;
     }
   }
@@ -83,14 +86,14 @@ void _sleep(unsigned long ms) {
 
 }  // namespace plataforma
 
-// "cls": on a terminal the screen and its scrollback are blanked and the
-// cursor sent home; through a pipe or into a file, a form feed.
+// "cls": on a terminal the screen is blanked and the cursor sent home (the
+// scrollback, the user's history from the shell, stays); through a pipe,
+// into a file or on a terminal without escape sequences, a form feed.
 void plataforma::intern::esborra_pantalla() {
-  if (sortida_es_terminal()) {
-    sincronitza_observador();
-    escriu_propi(seq::uneix(seq::inici, seq::esborra_pantalla, seq::esborra_historial).data());
-    if (observador_sortida) observador_sortida(nullptr, 0);
+  if (sequencies_actives()) {
+    escriu_propi(seq::uneix(seq::inici, seq::esborra_pantalla).data());
+    pantalla().reinicia();
   } else {
-    std::fputc('\f', stdout);
+    salt_pagina();
   }
 }

@@ -2,6 +2,7 @@
 // cursor and the notice for a terminal smaller than the console.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "intern.h"
@@ -19,13 +20,34 @@ bool quadre_complet = true;
 
 void quadre_complet_en_reprendre() { quadre_complet = true; }
 
+// The terminal is known, and smaller than the console.
+bool massa_petit() {
+  int files, columnes;
+  plataforma::mida_terminal(files, columnes);
+  return files > 0 && columnes > 0 && (files < 25 || columnes < 80);
+}
+
+// Says how small the terminal is (on a cleared screen when a frame is on
+// it), waits for a key and clears the screen.
+void avisa_mida(bool neteja) {
+  int files, columnes;
+  plataforma::mida_terminal(files, columnes);
+  if (neteja) esborra_pantalla();
+  std::printf(
+      "El terminal te %d columnes i %d files, i aquest programa en necessita 80 i 25.\n"
+      "Amplieu la finestra i premeu qualsevol tecla per continuar . . . ",
+      columnes, files);
+  espera_tecla();
+  esborra_pantalla();
+}
+
 }  // namespace
 
 }  // namespace plataforma::intern
 
 void plataforma::nou_quadre(unsigned long periode_ms) {
   using namespace intern;
-  bool terminal = sortida_es_terminal();
+  bool terminal = sequencies_actives();
   if (!hi_ha_quadre && terminal && !redibuixa_en_reprendre) en_reprendre(quadre_complet_en_reprendre);
   // A terminal, or an empty pipe, waits for the frame period; keys already
   // waiting in a pipe are taken at full speed.
@@ -33,10 +55,17 @@ void plataforma::nou_quadre(unsigned long periode_ms) {
     buida_sortida();
     std::this_thread::sleep_until(inici_darrer_quadre + std::chrono::milliseconds(periode_ms));
   }
+  // A window made too small under the program: the notice until it is big
+  // enough again, then the whole frame drawn anew.
+  if (hi_ha_quadre && terminal && entrada_es_terminal() && massa_petit()) {
+    do avisa_mida(true);
+    while (massa_petit());
+    quadre_complet = true;
+  }
   inici_darrer_quadre = std::chrono::steady_clock::now();
   hi_ha_quadre = true;
   if (!terminal) {
-    std::fputc('\f', stdout);
+    salt_pagina();
     return;
   }
   if (quadre_complet) {
@@ -62,22 +91,20 @@ void plataforma::pantalla_alternativa(bool activa) {
   }
 }
 
-void plataforma::amaga_cursor() {
-  if (!intern::sortida_es_terminal()) return;
-  intern::aparenca_canviada = 1;
-  intern::escriu_propi(seq::amaga_cursor);
-}
+void plataforma::amaga_cursor() { intern::posa_aparenca_cursor(seq::amaga_cursor); }
 
+// A terminal that cannot place the cursor: the notice, a key, and the
+// program ends (it could draw nothing). One too small: the notice, a key,
+// and the program goes on, on a cleared screen.
 void plataforma::avis_pantalla_completa() {
   using namespace intern;
-  int files, columnes;
-  mida_terminal(files, columnes);
-  if (!entrada_es_terminal() || !sortida_es_terminal() || files == 0 || columnes == 0) return;
-  if (files >= 25 && columnes >= 80) return;
-  std::printf(
-      "El terminal te %d columnes i %d files, i aquest programa en necessita 80 i 25.\n"
-      "Amplieu la finestra i premeu qualsevol tecla per continuar . . . ",
-      columnes, files);
-  espera_tecla();
-  esborra_pantalla();
+  if (!entrada_es_terminal() || !sortida_es_terminal()) return;
+  if (terminal_sense_sequencies()) {
+    std::printf(
+        "Aquest terminal no pot situar el cursor, i aquest programa ho necessita.\n"
+        "Premeu qualsevol tecla per continuar . . . ");
+    espera_tecla();
+    std::exit(0);
+  }
+  if (massa_petit()) avisa_mida(false);
 }

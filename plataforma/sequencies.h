@@ -12,7 +12,6 @@ namespace plataforma::seq {
 // clang-format off
 inline constexpr char inici[]               = "\x1b[H";      // cursor to the top-left cell
 inline constexpr char esborra_pantalla[]    = "\x1b[2J";     // blank every cell of the screen
-inline constexpr char esborra_historial[]   = "\x1b[3J";     // drop the terminal's scrollback
 inline constexpr char esborra_resta[]       = "\x1b[J";      // blank from the cursor to the screen's end
 inline constexpr char esborra_resta_fila[]  = "\x1b[K";      // blank from the cursor to the row's end
 inline constexpr char fila_seguent[]        = "\x1b[E";      // cursor to column 1 of the next row

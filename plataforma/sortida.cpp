@@ -1,14 +1,20 @@
-// Console output: every byte for the console passes through escriu_consola,
-// the one place where the console's code page meets the terminal.
-#include <stdio_ext.h>
+// Console output. Every byte for the terminal, the program's text and the
+// layer's own sequences alike, is appended to one buffer in the order it was
+// produced, and the buffer goes out in one write before every wait (key
+// read, pause, sleep, line read, frame) and at exit. The program's text
+// reaches it through stdout (a stream whose write function is
+// escriu_consola); the layer's own bytes flush stdout first, so the order
+// holds without looking inside the stream.
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <deque>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
+#include "consola.h"
 #include "intern.h"
 #include "plataforma.h"
 
@@ -27,33 +33,48 @@ bool escriu_tot(int fd, const char *dades, std::size_t mida) {
   return true;
 }
 
-void (*observador_sortida)(const char *dades, std::size_t mida) = nullptr;
+bool model_demanat = false;
+int error_sortida = 0;
+bool sortida_tancada = false;
+unsigned long long bytes_programa = 0;
+bool pausa_final = false;
 
 namespace {
 
-// The layer's own bytes (escape sequences, repaints) are told apart from the
-// program's text by their place in the stream: [inici, fi) of every stretch
-// written through escriu_propi, counted from the first byte ever written.
-struct Tram {
-  unsigned long long inici, fi;
-  Especial especial;
-};
-std::deque<Tram> trams;
-unsigned long long lliurats = 0;  // bytes that reached escriu_consola
+// Bytes for the terminal not yet written. Never destroyed: the end of the
+// program (an atexit function) still writes through it.
+std::string &memoria() {
+  static std::string *m = new std::string;
+  return *m;
+}
+// Past this size the buffer goes out without waiting for a wait (a long
+// report through a pipe), except inside a frame, which is one write.
+constexpr std::size_t llindar = 1 << 16;
 
 int sortida_terminal = -1;  // standard output is a terminal (-1 not asked yet)
-bool es_terminal() {
-  if (sortida_terminal < 0) sortida_terminal = isatty(STDOUT_FILENO) ? 1 : 0;
-  return sortida_terminal == 1;
+int sequencies = -1;        // escape sequences may be sent (-1 not asked yet)
+
+bool quadre_obert = false;  // a frame of nou_quadre started and not yet closed
+// The layer itself is emptying stdout into the buffer; any other flush of
+// stdout is the program's own fflush, which sends everything, as it did on
+// the original console.
+bool buidatge_propi = false;
+
+void buida_flux() {
+  buidatge_propi = true;
+  std::fflush(stdout);
+  buidatge_propi = false;
 }
 
-// Where the terminal's cursor stands within a frame of nou_quadre, to erase
-// the rest of each row without touching a full row's last cell.
-struct Seguiment {
-  bool dins_quadre = false;
-  int columna = 0, fila = 0;  // 0-based
-  bool ajornat = false;       // past the last column, the wrap deferred
-} seguiment;
+void envia(const char *dades, std::size_t mida) {
+  if (mida == 0) return;
+  if (!escriu_tot(STDOUT_FILENO, dades, mida) && error_sortida == 0) error_sortida = errno != 0 ? errno : EIO;
+}
+
+void envia_memoria() {
+  envia(memoria().data(), memoria().size());
+  memoria().clear();
+}
 
 int columnes_reals() {
   int f, c;
@@ -66,172 +87,156 @@ int files_reals() {
   return f > 0 ? f : 25;
 }
 
-void segueix_text(unsigned char b) {
-  Seguiment &s = seguiment;
-  switch (b) {
-    case '\n':
-      s.columna = 0;
-      s.ajornat = false;
-      if (s.fila < files_reals() - 1) s.fila++;
-      return;
-    case '\r':
-      s.columna = 0;
-      s.ajornat = false;
-      return;
-    case '\b':
-      if (s.ajornat)
-        s.ajornat = false;
-      else if (s.columna > 0)
-        s.columna--;
-      return;
-    case '\t':
-      if (!s.ajornat) s.columna = std::min(columnes_reals() - 1, (s.columna / 8 + 1) * 8);
-      return;
-    case '\a': return;
-    default:
-      if (s.ajornat) {
-        s.ajornat = false;
-        s.columna = 0;
-        if (s.fila < files_reals() - 1) s.fila++;
-      }
-      if (s.columna == columnes_reals() - 1)
-        s.ajornat = true;
-      else
-        s.columna++;
-  }
-}
-
 // A byte the terminal would take as a control is shown as "?"; the ones
 // that only move the cursor or ring pass.
 bool es_control(unsigned char b) {
   return (b < 32 && b != '\a' && b != '\b' && b != '\t' && b != '\n' && b != '\r') || b == 127;
 }
 
-void tracta_especial(Especial e, std::string &sortida) {
-  if (e == Especial::inici_quadre) {
-    seguiment = Seguiment {};
-    seguiment.dins_quadre = true;
-  } else if (e == Especial::fi_quadre) {
-    // Erase the rest of the screen after the frame; a deferred wrap stands
-    // on a cell of the frame, so the erase starts on the next row.
-    if (seguiment.ajornat) {
-      if (seguiment.fila < files_reals() - 1) (sortida += seq::fila_seguent) += seq::esborra_resta;
-    } else {
-      sortida += seq::esborra_resta;
-    }
-    sortida += seq::fi_sincronitza;
-    seguiment.dins_quadre = false;
+// Within a frame, what the previous frame left right of the row's printed
+// cells goes: from the cursor when it stands just past them, or from there
+// after a move when the row was printed further than the cursor stands.
+// A row printed to its last cell keeps everything.
+void esborra_resta_de_fila(conio::Model &m, std::string &sortida) {
+  if (m.marca >= m.columnes()) return;
+  if (m.cursor_x != m.marca) {
+    char posicio[32];
+    std::snprintf(posicio, sizeof posicio, seq::posicio, m.cursor_y + 1, m.marca + 1);
+    sortida += posicio;
+    m.posa_cursor(m.marca, m.cursor_y);
   }
+  sortida += seq::esborra_resta_fila;
+  m.esborra_resta(true);
 }
 
-// The program's text is observed once, in order: at the latest when it is
-// written, earlier when the console model needs to be up to date.
-unsigned long long observat_fins = 0;
-
-void observa_rang(const char *dades, unsigned long long pos0, std::size_t n) {
-  unsigned long long fi = pos0 + n;
-  unsigned long long p = std::max(pos0, observat_fins);
-  auto tram = trams.begin();
-  while (observador_sortida && p < fi) {
-    while (tram != trams.end() && tram->fi <= p) ++tram;
-    unsigned long long seguent = fi;
-    if (tram != trams.end()) {
-      if (tram->inici <= p) {
-        p = std::min(fi, tram->fi);
-        continue;
-      }
-      seguent = std::min(fi, tram->inici);
+// The end of a frame: the rest of the screen after what it printed is
+// erased; a row printed to its last cell keeps it, the erase starting on
+// the next row.
+void tanca_quadre(std::string &sortida) {
+  conio::Model &m = pantalla();
+  if (m.marca >= m.columnes()) {
+    if (m.cursor_y < m.files() - 1) {
+      (sortida += seq::fila_seguent) += seq::esborra_resta;
+      m.posa_cursor(0, m.cursor_y + 1);
+      m.esborra_resta(false);
     }
-    observador_sortida(dades + (p - pos0), static_cast<std::size_t>(seguent - p));
-    p = seguent;
+  } else {
+    if (m.cursor_x != m.marca) {
+      char posicio[32];
+      std::snprintf(posicio, sizeof posicio, seq::posicio, m.cursor_y + 1, m.marca + 1);
+      sortida += posicio;
+      m.posa_cursor(m.marca, m.cursor_y);
+    }
+    sortida += seq::esborra_resta;
+    m.esborra_resta(false);
   }
-  observat_fins = std::max(observat_fins, fi);
+  sortida += seq::fi_sincronitza;
+  quadre_obert = false;
+}
+
+// The program's text on a terminal: runs of plain characters pass as they
+// are; a byte of the upper half or a control becomes its glyph (UTF-8) or
+// "?"; the model follows run by run.
+void tradueix(const char *dades, std::size_t mida) {
+  conio::Model &m = pantalla();
+  std::string &sortida = memoria();
+  bool utf8 = locale_utf8();
+  const char *fi = dades + mida;
+  while (dades < fi) {
+    const char *tram = dades;
+    while (dades < fi && static_cast<unsigned>(static_cast<unsigned char>(*dades)) - 32u < 95u) dades++;
+    if (dades > tram) {
+      sortida.append(tram, static_cast<std::size_t>(dades - tram));
+      m.text(tram, static_cast<std::size_t>(dades - tram));
+    }
+    if (dades == fi) break;
+    unsigned char b = static_cast<unsigned char>(*dades);
+    if (b == '\n' && quadre_obert && !m.ajornat) esborra_resta_de_fila(m, sortida);
+    if (utf8 && (b >= 128 || es_control(b)))
+      afegeix_glif(b, sortida);
+    else
+      sortida.push_back(es_control(b) ? '?' : static_cast<char>(b));
+    m.text(dades, 1);
+    dades++;
+  }
 }
 
 }  // namespace
 
-void sincronitza_observador() {
-  std::size_t pendent = __fpending(stdout);
-  if (pendent > 0) observa_rang(stdout->_IO_write_base, lliurats, pendent);
+// Never destroyed, as the buffer.
+conio::Model &pantalla() {
+  static conio::Model *model = new conio::Model(columnes_reals(), files_reals());
+  return *model;
 }
 
-// A frame was started in the stream and not yet closed.
-bool quadre_obert = false;
+bool sortida_es_terminal() {
+  if (sortida_terminal < 0) sortida_terminal = isatty(STDOUT_FILENO) ? 1 : 0;
+  return sortida_terminal == 1;
+}
+
+bool terminal_sense_sequencies() {
+  const char *term = std::getenv("TERM");
+  return !term || !*term || std::strcmp(term, "dumb") == 0;
+}
+
+bool sequencies_actives() {
+  if (sequencies < 0) sequencies = sortida_es_terminal() && !terminal_sense_sequencies() ? 1 : 0;
+  return sequencies == 1;
+}
+
+void sincronitza_observador() { buida_flux(); }
 
 void escriu_propi(const char *dades, std::size_t mida, Especial especial) {
-  if (especial == Especial::inici_quadre) quadre_obert = true;
-  unsigned long long inici = lliurats + __fpending(stdout);
-  if (especial == Especial::cap && !trams.empty() && trams.back().fi == inici && trams.back().especial == Especial::cap)
-    trams.back().fi += mida;
-  else
-    trams.push_back({inici, inici + mida, especial});
-  std::fwrite(dades, 1, mida, stdout);
+  if (!sequencies_actives()) return;
+  buida_flux();
+  memoria().append(dades, mida);
+  if (especial == Especial::inici_quadre) {
+    quadre_obert = true;
+    pantalla().posa_cursor(0, 0);
+    pantalla().marca = 0;
+  }
 }
 
-bool sortida_es_terminal() { return es_terminal(); }
-
 ssize_t escriu_consola(void *, const char *dades, std::size_t mida) {
-  std::string sortida;
-  sortida.reserve(mida + mida / 8);
-  bool terminal = es_terminal();
-  bool utf8 = terminal && locale_utf8();
-  observa_rang(dades, lliurats, mida);
-  auto especials_a = [&](unsigned long long pos) {
-    while (!trams.empty() && trams.front().inici == pos && trams.front().fi == pos) {
-      tracta_especial(trams.front().especial, sortida);
-      trams.pop_front();
+  if (mida == 0) return 0;
+  bytes_programa += mida;
+  pausa_final = false;
+  if (sortida_es_terminal()) {
+    tradueix(dades, mida);
+  } else {
+    if (model_demanat) pantalla().text(dades, mida);
+    if (memoria().empty() && mida >= llindar) {
+      envia(dades, mida);
+      return static_cast<ssize_t>(mida);
     }
-  };
-  for (std::size_t i = 0; i < mida;) {
-    unsigned long long pos = lliurats + i;
-    especials_a(pos);
-    while (!trams.empty() && trams.front().fi <= pos && trams.front().fi > trams.front().inici) trams.pop_front();
-    if (!trams.empty() && trams.front().inici <= pos && trams.front().fi > pos) {
-      Tram t = trams.front();
-      if (t.inici == pos) tracta_especial(t.especial, sortida);
-      std::size_t n = static_cast<std::size_t>(std::min<unsigned long long>(t.fi - pos, mida - i));
-      sortida.append(dades + i, n);
-      i += n;
-      if (lliurats + i >= t.fi) trams.pop_front();
-      continue;
-    }
-    unsigned char b = static_cast<unsigned char>(dades[i]);
-    if (terminal) {
-      if (seguiment.dins_quadre) {
-        if (b == '\n' && !seguiment.ajornat) sortida += seq::esborra_resta_fila;
-        segueix_text(b);
-      }
-      if (utf8 && (b >= 128 || es_control(b)))
-        afegeix_glif(b, sortida);
-      else
-        sortida.push_back(es_control(b) ? '?' : static_cast<char>(b));
-    } else {
-      sortida.push_back(static_cast<char>(b));
-    }
-    i++;
+    memoria().append(dades, mida);
   }
-  lliurats += mida;
-  especials_a(lliurats);
-  if (!escriu_tot(STDOUT_FILENO, sortida.data(), sortida.size())) return -1;
+  if (!buidatge_propi || (memoria().size() >= llindar && !quadre_obert)) envia_memoria();
   return static_cast<ssize_t>(mida);
 }
 
-// A frame still open is closed (the rest of the screen erased) in the same
-// write that sends it.
 void buida_sortida() {
-  if (quadre_obert) {
-    unsigned long long pos = lliurats + __fpending(stdout);
-    trams.push_back({pos, pos, Especial::fi_quadre});
-    quadre_obert = false;
+  buida_flux();
+  if (quadre_obert) tanca_quadre(memoria());
+  envia_memoria();
+  pausa_final = false;
+}
+
+void salt_pagina() {
+  if (!sortida_es_terminal()) {
+    std::fputc('\f', stdout);
+    return;
   }
-  std::fflush(stdout);
-  if (!trams.empty() && trams.front().especial == Especial::fi_quadre && trams.front().inici == lliurats) {
-    // Nothing was pending, so no write took the frame's end: sent here.
-    std::string sortida;
-    tracta_especial(Especial::fi_quadre, sortida);
-    trams.pop_front();
-    escriu_tot(STDOUT_FILENO, sortida.data(), sortida.size());
-  }
+  buida_flux();
+  memoria().push_back('\f');
+}
+
+void acaba_fila() {
+  buida_flux();
+  conio::Model &m = pantalla();
+  if (!sortida_es_terminal() || pantalla_alternativa_activa || m.cursor_x == 0 || m.ajornat) return;
+  memoria().push_back('\n');
+  m.text("\n", 1);
 }
 
 }  // namespace plataforma::intern

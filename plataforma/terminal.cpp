@@ -7,6 +7,7 @@
 
 #include <cerrno>
 
+#include "consola.h"
 #include "intern.h"
 #include "plataforma.h"
 
@@ -26,6 +27,14 @@ volatile sig_atomic_t aparenca_canviada = 0;
 void (*redibuixa_en_reprendre)() = nullptr;
 
 volatile sig_atomic_t pantalla_alternativa_activa = 0;
+const char *aparenca_cursor = nullptr;
+
+void posa_aparenca_cursor(const char *sequencia) {
+  if (!sequencies_actives()) return;
+  aparenca_canviada = 1;
+  aparenca_cursor = sequencia;
+  escriu_propi(sequencia);
+}
 
 void restaura_aparenca() {
   if (pantalla_alternativa_activa) {
@@ -83,6 +92,7 @@ struct sigaction accions_previes[NSIG];
 
 volatile sig_atomic_t cru_en_aturar = 0;  // the terminal was raw when the program was suspended
 volatile sig_atomic_t represa_pendent = 0;
+volatile sig_atomic_t mida_canviada = 0;  // SIGWINCH came: the size is read again
 
 }  // namespace
 
@@ -92,11 +102,16 @@ void restaura_tot_senyal() {
   mode_cru = 0;
 }
 
+// After a resume or a resize: the model takes the terminal's new size, the
+// cursor's look comes back (a suspend showed it) and the program redraws.
 void aten_represa() {
   if (!represa_pendent) return;
   represa_pendent = 0;
-  if (!redibuixa_en_reprendre) return;
-  redibuixa_en_reprendre();
+  int files, columnes;
+  plataforma::mida_terminal(files, columnes);
+  if (files > 0 && columnes > 0) pantalla().redimensiona(columnes, files);
+  if (aparenca_cursor) posa_aparenca_cursor(aparenca_cursor);
+  if (redibuixa_en_reprendre) redibuixa_en_reprendre();
   buida_sortida();
 }
 
@@ -170,6 +185,13 @@ void en_continuar(int) {
   errno = error;
 }
 
+// The window changed size: read again at the next mida_terminal, and the
+// program's redraw is due.
+void en_redimensionar(int) {
+  mida_canviada = 1;
+  represa_pendent = 1;
+}
+
 // Installs the handler unless the signal was ignored; the previous action
 // is kept for the chain.
 void vigila(int senyal) {
@@ -193,16 +215,26 @@ void prepara_terminal() {
   struct sigaction previa {};
   if (sigaction(SIGTSTP, nullptr, &previa) == 0 && previa.sa_handler != SIG_IGN) instal_la(SIGTSTP, en_suspendre);
   instal_la(SIGCONT, en_continuar);
+  if (isatty(STDOUT_FILENO)) {
+    // Restarted reads: a line being typed is not cut; key waits (poll) end
+    // and redraw.
+    struct sigaction a {};
+    a.sa_handler = en_redimensionar;
+    a.sa_flags = SA_RESTART;
+    sigemptyset(&a.sa_mask);
+    sigaction(SIGWINCH, &a, nullptr);
+  }
 }
 
 }  // namespace plataforma::intern
 
 void plataforma::en_reprendre(void (*redibuixa)()) { intern::redibuixa_en_reprendre = redibuixa; }
 
-// The size as reported at start (TIOCGWINSZ).
+// The size (TIOCGWINSZ) as read at start, and again after every SIGWINCH.
 void plataforma::mida_terminal(int &files, int &columnes) {
   static int f = -1, c = -1;
-  if (f < 0) {
+  if (f < 0 || intern::mida_canviada) {
+    intern::mida_canviada = 0;
     winsize w {};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) != 0 && ioctl(STDIN_FILENO, TIOCGWINSZ, &w) != 0) w = winsize {};
     f = w.ws_row;

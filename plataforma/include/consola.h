@@ -62,8 +62,11 @@ class Consola {
 // The screen as a terminal shows it: a printable byte fills the cell at the
 // cursor and advances, the wrap after the last column deferred to the next
 // printable byte; LF goes to column 1 of the next row, scrolling at the
-// last; CR to column 1; BS one left, stopping at column 1; TAB to the next
-// multiple of 8; BEL nothing. Any other byte is stored as a character.
+// last; CR to column 1; BS one left, stopping at column 1, and a deferred
+// wrap dropped; TAB to the next multiple of 8 (at most the last column),
+// nothing while a wrap is deferred; BEL nothing. Any other byte is stored
+// as a character. The platform keeps one such model of the terminal, fed
+// with the program's text, for the frames and the console over it.
 // The size is the terminal's; only the console's 80 x 25 area is addressed
 // by the console operations, and none of them touches a cell outside it.
 class Model {
@@ -71,6 +74,10 @@ class Model {
   explicit Model(int columnes = columnes_consola, int files = files_consola);
   void reinicia();  // blank screen in 0x07, cursor home
   void text(const char *dades, std::size_t mida);
+  // A new size, the cells that fit kept and the cursor brought inside.
+  void redimensiona(int columnes, int files);
+  // Blanks from the cursor to the row's end, or to the screen's end.
+  void esborra_resta(bool nomes_fila);
 
   int columnes() const { return columnes_; }
   int files() const { return files_; }
@@ -91,10 +98,14 @@ class Model {
 
   int cursor_x = 0, cursor_y = 0;
   bool ajornat = false;  // at the last column, the wrap deferred
+  // One past the rightmost cell printed on the cursor's row since the
+  // cursor came to that row (0: none).
+  int marca = 0;
   std::uint16_t atribut = 0x07;
 
  private:
   void salt_linia();
+  void imprimeix(const unsigned char *dades, std::size_t mida);
   int columnes_, files_;
   std::vector<Cella> celles_;
 };

@@ -19,8 +19,9 @@ namespace plataforma {
 int system(const char *ordre);
 
 // On stdin, drops what was delivered and not yet read (the rest of the
-// current line) and, on a terminal, what was typed ahead. Any other stream
-// is flushed as by the standard fflush.
+// current line) and, on a terminal, what was typed ahead. On stdout, sends
+// everything waiting for the console, the layer's own sequences included.
+// Any other stream is flushed as by the standard fflush.
 int fflush(FILE *flux);
 
 // One key without echo and without Enter. Extended keys come as two codes:

@@ -1,7 +1,9 @@
 // Runs console library operations on this program's terminal for the tests:
 // "dif <seed> <count>" the random sequence, "atributs" all 256 attributes,
 // "cursor <type>" a cursor type, "ungetch" a key given back after typed
-// ones; then a marker, and a key ends it.
+// ones, "texte <bytes>" the bytes printed, then the first two rows as
+// _gettext reads them written to the file "celles"; then a marker, and a
+// key ends it.
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@
 
 #include "conio.h"
 #include "operacions.h"
+#include "plataforma.h"
 
 int main(int argc, char **argv) {
   if (argc < 2) return 2;
@@ -38,10 +41,20 @@ int main(int argc, char **argv) {
     conio::ungetch('a');
     int a = conio::getch(), b = conio::getch(), c = conio::getch();
     std::printf("llegides %c%c%c\n", a, b, c);
+  } else if (ordre == "texte" && argc == 3) {
+    std::fputs(argv[2], stdout);
+    char celles[2 * 80 * 2];
+    conio::_gettext(1, 1, 80, 2, celles);
+    std::string files;
+    for (std::size_t i = 0; i < sizeof celles; i += 2) files.push_back(celles[i]);
+    FILE *f = std::fopen("celles", "w");
+    if (!f) return 1;
+    std::fputs(files.c_str(), f);
+    std::fclose(f);
   } else {
     return 2;
   }
-  std::fflush(stdout);
+  plataforma::fflush(stdout);
   // Tells the test that everything is on the screen; a steady bar cursor
   // is the one shape the library never asks for.
   const char marca[] = "\x1b[6 q";

@@ -110,6 +110,26 @@ TEST(ConioTerminal, AppearanceBackAfterSignals) {
   }
 }
 
+// A row printed to its last cell, then a backspace or a tab: _gettext
+// reads what the terminal shows.
+TEST(ConioTerminal, GettextAgreesWithTheTerminalAfterAFullRow) {
+  const std::string fila(80, 'X');
+  for (std::string cua : {"\bY", "\tY", "\b\tY", "\t\bY", "\rY"}) {
+    CarpetaTemporal carpeta;
+    Terminal t(programa, carpeta.cami(), {"texte", fila + cua});
+    ASSERT_TRUE(marcat(t));
+    std::string mostrat;
+    for (int y = 0; y < 2; y++)
+      for (int x = 0; x < 80; x++) {
+        unsigned c = t.cella(y, x).caracter;
+        mostrat.push_back(c == 0 ? ' ' : static_cast<char>(c));
+      }
+    EXPECT_EQ(mostrat, carpeta.llegeix("celles")) << "after 80 X and " << cua.size() - 1 << " control bytes";
+    t.escriu("q");
+    EXPECT_EQ(0, t.espera_final());
+  }
+}
+
 // What the terminal should show for a cell of the memory console.
 Terminal::Cella esperada(const conio::Cella &c) {
   unsigned ch = c.caracter < 32 || c.caracter == 127 ? '?' : c.caracter;

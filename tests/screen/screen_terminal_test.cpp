@@ -44,7 +44,9 @@ TEST(LineDrawTerminal, StarsLandOnTheScreenPositions) {
   t.escriu("x");
   EXPECT_EQ(0, t.espera_final());
   EXPECT_EQ(abans, t.pantalla());  // no echo, nothing after the pause
-  EXPECT_EQ(10, t.columna_cursor());
+  // The shell's prompt starts on a row of its own.
+  EXPECT_EQ(5, t.fila_cursor());
+  EXPECT_EQ(0, t.columna_cursor());
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
 }
 
