@@ -76,6 +76,10 @@ void srand(unsigned semilla);
 // (EEXIST otherwise, a dangling link included). A folder is never opened
 // as a file, in any mode: EISDIR.
 FILE *fopen(const char *nom, const char *mode);
+// What the print spooler wrote on its error output when closing the printer
+// failed ("lp: Error - No default destination."): empty when it said
+// nothing, or when the last printer opened has not failed.
+const char *missatge_impressora();
 
 }  // namespace plataforma
 
