@@ -9,6 +9,21 @@ function(subsistema ordre titol)
   set_property(DIRECTORY PROPERTY TITOL_SUBSISTEMA "${titol}")
 endfunction()
 
+# opcions_programa(<target>): how every program is compiled, also a course
+# exercise built by the tests.
+# - <iostream> is refused: see cmake/refusats/iostream.
+# - plataforma.h comes first, so that system("cls") is the console's
+#   interpreter even in a source that does not include it.
+# - Texts are the console's code page 850, as its programs wrote them: a
+#   literal "Març" is the bytes the console shows as Març. The programs'
+#   own \x escapes are bytes already and do not change.
+function(opcions_programa nom)
+  target_include_directories(${nom} BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/refusats)
+  target_compile_definitions(${nom} PRIVATE PLATAFORMA_PROGRAMA)
+  target_compile_options(${nom} PRIVATE -include ${PROJECT_SOURCE_DIR}/plataforma/include/plataforma.h
+                                        -fexec-charset=CP850)
+endfunction()
+
 # One call per deliverable: programa(<name> [ARGUMENTS] [libraries...])
 # builds <name>.cpp of the calling folder into bin/<name>, linked with the
 # console platform layer, the reply readers and the portfolio's libraries,
@@ -27,8 +42,7 @@ function(programa nom)
   else()
     set(arguments false)
   endif()
-  # <iostream> is refused: see cmake/refusats/iostream.
-  target_include_directories(${nom} BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/refusats)
+  opcions_programa(${nom})
   install(TARGETS ${nom} RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/portafoli)
   set_property(GLOBAL APPEND PROPERTY PROGRAMES ${nom})
   get_filename_component(subsistema ${CMAKE_CURRENT_SOURCE_DIR} NAME)

@@ -1,10 +1,12 @@
 // The reading engine of the reply readers: scanf's directives, with integer
-// conversions read here so that a number outside its type does not match.
+// conversions read here so that a number outside its type does not match,
+// and real ones so that a decimal comma reads as the decimal point.
 #include "lectura.h"
 
 #include <cctype>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -111,6 +113,123 @@ bool desa_enter(Tipus tipus, bool negatiu, std::uint64_t magnitud, void *desti) 
   }
 }
 
+bool es_xifra(int c) { return c >= '0' && c <= '9'; }
+
+// True when the next byte of the input, left unread, is a decimal digit.
+bool ve_xifra() {
+  int c = std::getchar();
+  if (c != EOF) std::ungetc(c, stdin);
+  return es_xifra(c);
+}
+
+// Reads a real number's text as scanf's conversion does (width amplada, 0
+// for none): blanks, a sign, then "inf", "infinity", "nan" or decimal or
+// hexadecimal digits with a point and an exponent. The text is what scanf
+// would hand to strtod, with the point the C library reads. A comma between
+// two decimal digits, where a point could stand, is the decimal separator
+// too: "37,5" reads as 37.5.
+Enter llegeix_real(int amplada, std::string &text) {
+  int c;
+  while (es_espai(c = std::getchar())) {
+  }
+  if (c == EOF) return Enter::fi;
+  int resta = amplada > 0 ? amplada - 1 : -1;  // characters still allowed after c
+  // Takes the next character, when the width allows it.
+  auto llegeix = [&] {
+    if (resta == 0) return false;
+    c = std::getchar();
+    if (c == EOF) return false;
+    if (resta > 0) resta--;
+    return true;
+  };
+  auto afegeix = [&](int x) { text.push_back(static_cast<char>(x)); };
+  auto minuscula = [&] { return std::tolower(c); };
+  std::size_t signe = 0;
+  if (c == '-' || c == '+') {
+    signe = 1;
+    afegeix(c);
+    if (!llegeix()) return Enter::no_casa;
+  }
+  // Every letter of the word must follow; the one that does not is taken.
+  auto paraula = [&](const char *lletres) {
+    for (const char *l = lletres; *l; l++) {
+      if (!llegeix() || minuscula() != *l) return false;
+      afegeix(c);
+    }
+    return true;
+  };
+  if (minuscula() == 'n') {
+    afegeix(c);
+    return paraula("an") ? Enter::llegit : Enter::no_casa;
+  }
+  if (minuscula() == 'i') {
+    afegeix(c);
+    if (!paraula("nf")) return Enter::no_casa;
+    if (llegeix()) {
+      if (minuscula() != 'i') {
+        std::ungetc(c, stdin);
+      } else {
+        afegeix(c);
+        if (!paraula("nity")) return Enter::no_casa;
+      }
+    }
+    return Enter::llegit;
+  }
+  bool hexa = false, xifra = false, punt = false, exponent = false;
+  if (c == '0' && resta != 0) {
+    afegeix(c);
+    c = std::getchar();
+    if (resta > 0) resta--;
+    if (resta != 0 && (c == 'x' || c == 'X')) {
+      afegeix(c);
+      hexa = true;
+      c = std::getchar();
+      if (resta > 0) resta--;
+    } else {
+      xifra = true;
+    }
+  }
+  char lletra_exponent = hexa ? 'p' : 'e';
+  for (;;) {
+    if (c == EOF) break;
+    if (es_xifra(c) || (hexa && !exponent && std::isxdigit(c))) {
+      afegeix(c);
+      xifra = true;
+    } else if (exponent && text.back() == lletra_exponent && (c == '-' || c == '+')) {
+      afegeix(c);
+    } else if (xifra && !exponent && minuscula() == lletra_exponent) {
+      afegeix(lletra_exponent);
+      exponent = punt = true;
+    } else if (!punt && c == '.') {
+      afegeix(c);
+      punt = true;
+    } else if (!punt && c == ',' && !text.empty() && es_xifra(text.back()) && ve_xifra()) {
+      afegeix('.');
+      punt = true;
+    } else {
+      std::ungetc(c, stdin);
+      break;
+    }
+    if (!llegeix()) break;
+  }
+  // Nothing but the sign, or "0x" with no digit after it.
+  if (text.size() == signe + (hexa ? 2 : 0)) return Enter::no_casa;
+  return Enter::llegit;
+}
+
+// Converts the text as strtof or strtod; false when no number starts it.
+bool desa_real(Tipus tipus, const std::string &text, void *desti) {
+  char *fi = nullptr;
+  if (tipus == Tipus::real) {
+    float f = std::strtof(text.c_str(), &fi);
+    if (desti && fi != text.c_str()) *static_cast<float *>(desti) = f;
+  } else {
+    double d = std::strtod(text.c_str(), &fi);
+    if (desti && fi != text.c_str()) *static_cast<double *>(desti) = d;
+  }
+  return fi != text.c_str();
+}
+
 }  // namespace
 
 int escaneja(const char *format, void *const *desti) {
@@ -152,6 +271,11 @@ int escaneja(const char *format, void *const *desti) {
       Enter e = llegeix_enter(amplada, base, negatiu, magnitud, massa_gran);
       if (e == Enter::fi) return fi();
       if (e == Enter::no_casa || massa_gran || !desa_enter(tipus, negatiu, magnitud, on)) return desats;
+    } else if (std::string_view("aAeEfgG").find(conv) != std::string_view::npos) {
+      std::string text;
+      Enter e = llegeix_real(amplada, text);
+      if (e == Enter::fi) return fi();
+      if (e == Enter::no_casa || !desa_real(tipus, text, on)) return desats;
     } else {
       // Every other conversion is the C library's own, one at a time; %n
       // tells whether it matched, suppressed or not.

@@ -2,8 +2,10 @@
 // clear answer for a reply that does not match and for the end of input.
 //
 // The formats are scanf's. An integer conversion whose number does not fit
-// its type does not match (scanf itself would wrap it silently); everything
-// else reads as scanf reads. The number of values and their types are
+// its type does not match (scanf itself would wrap it silently). A real
+// conversion also takes a comma between two digits as the decimal point, as
+// a Catalan user types it ("37,5" is 37.5). Everything else reads as scanf
+// reads. The number of values and their types are
 // checked against the format when the program is compiled.
 #ifndef LECTURA_H
 #define LECTURA_H

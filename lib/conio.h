@@ -17,6 +17,31 @@ struct textinfo {
 };
 static_assert(sizeof(textinfo) == 11);
 
+// The sixteen colours in the attribute's bit order (blue 1, green 2, red 4,
+// bright 8): the foreground is the low four bits, the background the next
+// three, as textcolor, textbackground and textattr take them.
+enum colors {
+  BLACK,
+  BLUE,
+  GREEN,
+  CYAN,
+  RED,
+  MAGENTA,
+  BROWN,
+  LIGHTGRAY,
+  DARKGRAY,
+  LIGHTBLUE,
+  LIGHTGREEN,
+  LIGHTCYAN,
+  LIGHTRED,
+  LIGHTMAGENTA,
+  YELLOW,
+  WHITE
+};
+// The cursor shapes _setcursortype takes: hidden, a full block, the usual
+// underline.
+enum formes_cursor { _NOCURSOR, _SOLIDCURSOR, _NORMALCURSOR };
+
 void window(int left, int top, int right, int bottom);
 void gotoxy(int x, int y);
 int wherex();
@@ -56,5 +81,39 @@ void reinicia();
 }  // namespace proves
 
 }  // namespace conio
+
+// A course exercise writes the library's names bare: textcolor(YELLOW).
+// getpass stays in conio:: alone, as <unistd.h> has a getpass of its own.
+using enum conio::colors;
+using enum conio::formes_cursor;
+using conio::_gettext;
+using conio::_setcursortype;
+using conio::cgets;
+using conio::clreol;
+using conio::clrscr;
+using conio::cprintf;
+using conio::cputs;
+using conio::delline;
+using conio::getch;
+using conio::getche;
+using conio::gettextinfo;
+using conio::gotoxy;
+using conio::highvideo;
+using conio::insline;
+using conio::kbhit;
+using conio::lowvideo;
+using conio::movetext;
+using conio::normvideo;
+using conio::putch;
+using conio::puttext;
+using conio::textattr;
+using conio::textbackground;
+using conio::textcolor;
+using conio::textinfo;
+using conio::textmode;
+using conio::ungetch;
+using conio::wherex;
+using conio::wherey;
+using conio::window;
 
 #endif

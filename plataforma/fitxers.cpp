@@ -2,6 +2,7 @@
 // exclusive creation, folders refused, and the printer device "prn".
 #include <fcntl.h>
 #include <strings.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -220,15 +221,33 @@ ssize_t escriu_impressora(void *galeta, const char *dades, std::size_t mida) {
   return static_cast<ssize_t>(mida);
 }
 
+// What the spooler wrote on its error output when it last failed.
+std::string queixa_cua;
+
+// What the spooler wrote on its error output (its first 4 KiB), without
+// the line ends after it; the file is closed.
+std::string llegeix_queixa(int fd) {
+  char bloc[4096];
+  ssize_t n = pread(fd, bloc, sizeof bloc, 0);
+  close(fd);
+  std::string text(bloc, n > 0 ? static_cast<std::size_t>(n) : 0);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
 // Runs the spooler with the bytes on its standard input; its own report
-// ("request id is ...") is not the program's output and is discarded.
+// ("request id is ...") is not the program's output and is discarded. What
+// it writes on its error output is kept: the reason when it fails, passed on
+// to the program's error output when it prints.
 bool envia_a_cua(const std::string &ordre, const std::string &dades) {
   int canal[2];
   if (pipe(canal) != 0) return false;
+  int errors = memfd_create("cua", MFD_CLOEXEC);
   pid_t fill = fork();
   if (fill < 0) {
     close(canal[0]);
     close(canal[1]);
+    if (errors >= 0) close(errors);
     return false;
   }
   if (fill == 0) {
@@ -237,6 +256,7 @@ bool envia_a_cua(const std::string &ordre, const std::string &dades) {
     close(canal[1]);
     int nul = open("/dev/null", O_WRONLY);
     if (nul >= 0) dup2(nul, STDOUT_FILENO);
+    if (errors >= 0) dup2(errors, STDERR_FILENO);
     execl(ordre.c_str(), ordre.c_str(), static_cast<char *>(nullptr));
     _exit(127);
   }
@@ -251,7 +271,13 @@ bool envia_a_cua(const std::string &ordre, const std::string &dades) {
   int estat = 0;
   while (waitpid(fill, &estat, 0) < 0 && errno == EINTR) {
   }
-  return escrit && WIFEXITED(estat) && WEXITSTATUS(estat) == 0;
+  bool be = escrit && WIFEXITED(estat) && WEXITSTATUS(estat) == 0;
+  std::string queixa = errors >= 0 ? llegeix_queixa(errors) : "";
+  if (!be)
+    queixa_cua = queixa;
+  else if (!queixa.empty())
+    escriu_tot(STDERR_FILENO, (queixa + '\n').data(), queixa.size() + 1);
+  return be;
 }
 
 int tanca_impressora(void *galeta) {
@@ -265,6 +291,7 @@ int tanca_impressora(void *galeta) {
 }
 
 FILE *obre_impressora(bool text) {
+  queixa_cua.clear();
   std::string ordre = cerca_al_cami("lp");
   if (ordre.empty()) ordre = cerca_al_cami("lpr");
   if (ordre.empty()) {
@@ -282,6 +309,8 @@ FILE *obre_impressora(bool text) {
 }
 
 }  // namespace
+
+const char *missatge_impressora() { return queixa_cua.c_str(); }
 
 FILE *fopen(const char *nom, const char *mode) {
   std::string_view m = mode;

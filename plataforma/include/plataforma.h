@@ -77,7 +77,29 @@ void srand(unsigned semilla);
 // (EEXIST otherwise, a dangling link included). A folder is never opened
 // as a file, in any mode: EISDIR.
 FILE *fopen(const char *nom, const char *mode);
+// What the print spooler wrote on its error output when closing the printer
+// failed ("lp: Error - No default destination."): empty when it said
+// nothing, or when the last printer opened has not failed.
+const char *missatge_impressora();
 
 }  // namespace plataforma
+
+// In a program (built with PLATAFORMA_PROGRAMA, this header included first),
+// system() is the interpreter above: an exercise written for the original
+// console calls system("cls") and system("pause"), which the C library would
+// hand to /bin/sh. Calls that would still reach the C library's system, such
+// as through its address, do not compile.
+#ifdef PLATAFORMA_PROGRAMA
+#include <stdlib.h>
+#include <cstdlib>
+
+namespace plataforma {
+inline int interpret_ordres(const char *ordre) { return plataforma::system(ordre); }
+}  // namespace plataforma
+using plataforma::interpret_ordres;
+extern "C" int system(const char *) __attribute__((
+    __error__("system() runs /bin/sh, which knows no console commands: call plataforma::system(\"cls\")")));
+#define system(ordre) interpret_ordres(ordre)
+#endif
 
 #endif

@@ -317,26 +317,27 @@ bool escriu_informe(std::FILE *f) {
 }
 
 // The printer could not be opened or did not print: the program ends here;
-// what was typed is kept first.
+// what was typed is kept first. When the spooler refused the job, what it
+// said is the reason.
 [[noreturn]] void error_impressora(int error) {
   escriu_agenda();
-  errno = error;
-  std::perror("Could not open \"prn\" for output");
+  const char *queixa = plataforma::missatge_impressora();
+  if (*queixa) {
+    std::fprintf(stderr, "Could not print on \"prn\": %s\n", queixa);
+  } else {
+    errno = error;
+    std::perror("Could not open \"prn\" for output");
+  }
   std::exit(1);
 }
 
+// Writes the report to "agenda.txt" and, when asked to, to the printer,
+// which is reached only then.
 void genera_informe() {
   std::FILE *informe = plataforma::fopen(fitxer_informe, "wt");
-  std::FILE *impressora = plataforma::fopen("prn", "wb");
-  if (!impressora) {
-    int error = errno;
-    if (informe) std::fclose(informe);
-    error_impressora(error);
-  }
   bool escrit = informe && escriu_informe(informe);
   if (informe && std::fclose(informe) != 0) escrit = false;
   if (!escrit) {
-    std::fclose(impressora);  // nothing was written to it: nothing is printed
     std::printf(missatge_no_obert, fitxer_informe);
     pausa();
     return;
@@ -344,8 +345,11 @@ void genera_informe() {
   std::printf("\nInforme generat! Vols imprimir-lo? (s/n) ");
   char resposta;
   int llegit = std::scanf("%c", &resposta);
-  bool imprimit = true;
-  if (llegit == 1 && std::toupper(static_cast<unsigned char>(resposta)) == 'S') imprimit = escriu_informe(impressora);
-  if (std::fclose(impressora) != 0 || !imprimit) error_impressora(errno ? errno : EIO);
+  if (llegit == 1 && std::toupper(static_cast<unsigned char>(resposta)) == 'S') {
+    std::FILE *impressora = plataforma::fopen("prn", "wb");
+    if (!impressora) error_impressora(errno);
+    bool imprimit = escriu_informe(impressora);
+    if (std::fclose(impressora) != 0 || !imprimit) error_impressora(errno ? errno : EIO);
+  }
   if (llegit != 1) surt();
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fill.h"
+#include "programa.h"
 
 namespace {
 
@@ -121,6 +122,99 @@ TEST(Lectura, TheEscanejaEngineCountsAsScanfDoes) {
                     })
                 .sortida,
             "-1");
+}
+
+// --- Reals: the decimal comma ----------------------------------------------------
+
+// Reads the input with the format (one double) once, then prints the
+// answer, the value and the rest of the line.
+std::string un_real(const std::string &entrada, const char *format = "%lf") {
+  return en_fill(entrada,
+                 [format] {
+                   double d = -1;
+                   void *const desti[] = {&d};
+                   int r = lectura::escaneja(format, desti);
+                   std::string resta;
+                   lectura::llegeix_linia(resta);
+                   std::printf("%d %g [%s]", r, d, resta.c_str());
+                 })
+      .sortida;
+}
+
+TEST(Lectura, ACommaBetweenDigitsIsTheDecimalPoint) {
+  EXPECT_EQ(un_real("37,5\n"), "1 37.5 []");
+  EXPECT_EQ(un_real("-0,25 x\n"), "1 -0.25 [ x]");
+  EXPECT_EQ(un_real("8,5e1\n"), "1 85 []");
+  EXPECT_EQ(un_real("8,5\n", "%le"), "1 8.5 []");
+  EXPECT_EQ(un_real("8,5\n", "%lg"), "1 8.5 []");
+  EXPECT_EQ(un_real("0x1,8p1\n", "%la"), "1 3 []");
+  std::string f = en_fill("37,5 1,25\n", [] {
+                    float a = 0, b = 0;
+                    int r = lectura::llegeix_valors("%f %f", &a, &b);
+                    std::printf("%d %g %g", r, static_cast<double>(a), static_cast<double>(b));
+                  }).sortida;
+  EXPECT_EQ(f, "1 37.5 1.25");
+}
+
+TEST(Lectura, ACommaNotBetweenDigitsIsNotPartOfTheNumber) {
+  EXPECT_EQ(un_real("5,\n"), "1 5 [,]");
+  EXPECT_EQ(un_real("5, 3\n"), "1 5 [, 3]");
+  EXPECT_EQ(un_real("5,x\n"), "1 5 [,x]");
+  EXPECT_EQ(un_real(",5\n"), "0 -1 [,5]");
+  EXPECT_EQ(un_real("-,5\n"), "0 -1 [,5]");
+  EXPECT_EQ(un_real("1,5,3\n"), "1 1.5 [,3]");  // one decimal separator
+  EXPECT_EQ(un_real("1.5,3\n"), "1 1.5 [,3]");
+  EXPECT_EQ(un_real("1,5.3\n"), "1 1.5 [.3]");
+  EXPECT_EQ(un_real("1e3,5\n"), "1 1000 [,5]");  // not in the exponent
+  EXPECT_EQ(un_real("inf,5\n"), "1 inf [,5]");
+  EXPECT_EQ(un_real("37,5\n", "%3lf"), "1 37 [5]");  // a width counts it as a point
+}
+
+TEST(Lectura, IntegerRepliesKeepTheirComma) {
+  std::string s = en_fill("37,5\n", [] {
+                    int x = 0;
+                    int r = lectura::llegeix_valors("%d", &x);
+                    std::printf("%d %d %c", r, x, std::getchar());
+                  }).sortida;
+  EXPECT_EQ(s, "1 37 ,");
+}
+
+// Without a comma, a real reads exactly as the C library's scanf reads it:
+// what it stores, what it answers and where it leaves the input.
+TEST(Lectura, RealsWithoutACommaReadAsTheCLibraryReads) {
+  const char *entrades[] = {"2.5",  "-7",    ".5",    "5.",     ".",      "-.",  "+",    "-x",      "1e",
+                            "1ex",  "1e+",   "1e-3x", "1e5e5",  "1.2.3",  "inf", "infx", "infin",   "INFINITY",
+                            "nan",  "nax",   "na",    "nan(1)", "0x",     "0xg", "0x1p", "0x1.8p3", "0x.8",
+                            "00x1", "0x1e5", "1e400", "x",      "  \t 4", "",    "-0",   "1e-400",  "0X1P-2"};
+  const char *formats[] = {"%lf", "%le", "%lg", "%la", "%2lf", "%1lf", "%3lf", "%4lf"};
+  for (const char *format : formats) {
+    for (const char *entrada : entrades) {
+      SCOPED_TRACE(std::string(format) + " on \"" + entrada + "\"");
+      std::string propi = en_fill(std::string(entrada) + "\n", [format] {
+                            double d = -1;
+                            void *const desti[] = {&d};
+                            int r = lectura::escaneja(format, desti);
+                            std::printf("%d %a %d", r, d, std::getchar());
+                          }).sortida;
+      std::string text = std::string(entrada) + "\n";
+      FILE *f = fmemopen(text.data(), text.size(), "r");
+      double d = -1;
+      int r = std::fscanf(f, format, &d);
+      char esperat[64];
+      std::snprintf(esperat, sizeof esperat, "%d %a %d", r, d, std::fgetc(f));
+      std::fclose(f);
+      EXPECT_EQ(propi, esperat);
+    }
+  }
+}
+
+// Programs whose real replies take a comma answer as with a point.
+TEST(Lectura, CelsiusFahrenheitTakesADecimalComma) {
+  prova::CarpetaTemporal carpeta;
+  auto amb_punt = prova::executa({.programa = "celsius-fahrenheit", .entrada = "37.5\n", .carpeta = carpeta.cami()});
+  auto amb_coma = prova::executa({.programa = "celsius-fahrenheit", .entrada = "37,5\n", .carpeta = carpeta.cami()});
+  EXPECT_NE(amb_punt.sortida.find("99.50"), std::string::npos);
+  EXPECT_EQ(amb_coma.sortida, amb_punt.sortida);
 }
 
 // --- The dialogue loops --------------------------------------------------------

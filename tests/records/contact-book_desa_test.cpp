@@ -218,7 +218,7 @@ TEST_F(ContactBookInforme, AFolderNamedLpIsNoSpooler) {
   std::filesystem::create_directory(cua_.cami("lp"));
   chmod(cua_.cami().c_str(), 0755);
   auto r = executa(carpeta, "10\ns\n", {{"PATH", cua_.cami()}});
-  EXPECT_EQ(r.sortida, menu);
+  EXPECT_EQ(r.sortida, menu + "\nInforme generat! Vols imprimir-lo? (s/n) ");
   EXPECT_EQ(r.errors, "Could not open \"prn\" for output: No such file or directory\n");
   EXPECT_EQ(r.estat, 1);
 }

@@ -323,11 +323,15 @@ class Informe : public ::testing::Test {
  protected:
   // A stand-in spooler on PATH that keeps what it is given.
   std::vector<std::pair<std::string, std::string>> amb_lp() {
-    std::string guio = cua_.cami("lp");
-    FILE *f = std::fopen(guio.c_str(), "w");
-    std::fprintf(f, "#!/bin/sh\n/bin/cat >> '%s'\n", cua_.cami("imprès").c_str());
+    return cua("/bin/cat >> '" + cua_.cami("imprès") + "'\n");
+  }
+  // A spooler on PATH running that shell script.
+  std::vector<std::pair<std::string, std::string>> cua(const std::string &guio) {
+    std::string cami = cua_.cami("lp");
+    FILE *f = std::fopen(cami.c_str(), "w");
+    std::fprintf(f, "#!/bin/sh\n%s", guio.c_str());
     std::fclose(f);
-    chmod(guio.c_str(), 0755);
+    chmod(cami.c_str(), 0755);
     return {{"PATH", cua_.cami()}};
   }
   std::string imprès() { return cua_.existeix("imprès") ? cua_.llegeix("imprès") : "(res)"; }
@@ -400,17 +404,52 @@ TEST_F(Informe, EmptyBookReportIsTheHeaderAlone) {
   EXPECT_EQ(informe, "Num Nom             Primer cognom   Segon cognom    Telefon   ");
 }
 
-TEST(ContactBookPrinter, MissingPrinterEndsWithStatus1AndKeepsTheData) {
+// Without lp or lpr the report is still written and the question asked; only
+// a yes reaches for the printer, and then the program ends with its error.
+TEST(ContactBookPrinter, WithoutASpoolerOnlyAYesIsAnError) {
   CarpetaTemporal sense_cua;
+  const Fitxers desats {{"agenda.dat", tres_registres}, {"agenda.txt", amb_crlf(informe_tres)}};
   prova::comprova("contact-book", {
-                                      {.nom = "no lp nor lpr",
+                                      {.nom = "n",
+                                       .entrada = tres + "10\nn\n0\n",
+                                       .sortida = tres_menus + pregunta_informe + menu + adeu,
+                                       .abans = {{"agenda.txt", "l'informe d'abans"}},
+                                       .despres = desats,
+                                       .entorn = {{"PATH", sense_cua.cami()}}},
+                                      {.nom = "s",
                                        .entrada = tres + "10\ns\n0\n",
-                                       .sortida = tres_menus,
+                                       .sortida = tres_menus + pregunta_informe,
                                        .estat = 1,
-                                       .despres = Fitxers {{"agenda.dat", tres_registres}, {"agenda.txt", ""}},
+                                       .despres = desats,
                                        .errors = "Could not open \"prn\" for output: No such file or directory\n",
                                        .entorn = {{"PATH", sense_cua.cami()}}},
                                   });
+}
+
+// A spooler that refuses the job: the program ends with what it said.
+TEST_F(Informe, TheSpoolersOwnComplaintIsTheError) {
+  auto entorn = cua("/bin/cat > /dev/null\necho 'lp: Error - No default destination.' >&2\nexit 1\n");
+  prova::comprova("contact-book",
+                  {
+                      {.nom = "no default destination",
+                       .entrada = tres + "10\ns\n0\n",
+                       .sortida = tres_menus + pregunta_informe,
+                       .estat = 1,
+                       .despres = Fitxers {{"agenda.dat", tres_registres}, {"agenda.txt", amb_crlf(informe_tres)}},
+                       .errors = "Could not print on \"prn\": lp: Error - No default destination.\n",
+                       .entorn = entorn},
+                  });
+}
+
+// What a spooler that did print says on its error output is passed on.
+TEST_F(Informe, ASpoolersWarningAfterPrintingIsPassedOn) {
+  auto entorn = cua("/bin/cat > '" + cua_.cami("imprès") + "'\necho 'lp: avis' >&2\n");
+  prova::comprova("contact-book", {{.nom = "warning",
+                                    .entrada = "10\ns\n0\n",
+                                    .sortida = menu + pregunta_informe + menu + adeu,
+                                    .errors = "lp: avis\n",
+                                    .entorn = entorn}});
+  EXPECT_EQ(imprès(), "Num Nom             Primer cognom   Segon cognom    Telefon   ");
 }
 
 }  // namespace

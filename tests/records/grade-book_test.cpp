@@ -214,6 +214,17 @@ TEST(GradeBook, EntryDialogueAsksAgain) {
                   });
 }
 
+TEST(GradeBook, AMarkWithADecimalCommaIsThatMark) {
+  prova::comprova("grade-book", {
+                                    {.nom = "8,5 is 8.5; 10,5 is above 10 and asked again",
+                                     .entrada = "1\n2\nArt\nMusica\n1\n1\nPau\nCasa\n10,5\n8,5\n9,75\n4\nk0\n",
+                                     .sortida = menu + quantes + nom_assignatura(0) + nom_assignatura(1) + quants +
+                                                capsalera_alumne(0) + expedient + nom + domicili +
+                                                pregunta_nota("Art") + pregunta_nota("Art") + pregunta_nota("Musica") +
+                                                menu + "1 Pau Casa\n1 0 8.5\n1 1 9.75\n" + menu + adeu},
+                                });
+}
+
 TEST(GradeBook, QueriesAgainstTheModel) {
   Sessio s;
   s.entra(classe);
