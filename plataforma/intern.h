@@ -5,6 +5,7 @@
 
 #include <signal.h>
 #include <sys/types.h>
+#include <termios.h>
 
 #include <cstddef>
 #include <string>
@@ -42,8 +43,15 @@ extern const char *aparenca_cursor;
 extern volatile sig_atomic_t pantalla_alternativa_activa;
 // What plataforma::en_reprendre registered, or null.
 extern void (*redibuixa_en_reprendre)();
-// Puts back the mode and appearance; safe inside a signal handler.
+// Puts back the mode and appearance; safe inside a signal handler. The
+// mode only while this program has the terminal (see posa_mode_en_primer_pla).
 void restaura_tot_senyal();
+// Whether this process group has the terminal.
+bool en_primer_pla();
+// Sets the terminal's mode when this process group has the terminal, and
+// says whether it did; never stops the program on SIGTTOU. Safe inside a
+// signal handler.
+bool posa_mode_en_primer_pla(const termios &mode);
 // Runs the redraw that en_reprendre registered once the program has been
 // resumed after a suspend; every wait for input or time calls it, in the
 // program's own flow.

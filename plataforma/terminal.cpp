@@ -51,6 +51,8 @@ void restaura_aparenca() {
 // At the end of the program what was typed and never read is dropped with
 // the raw mode (a key typed on seeing the program end does not reach the
 // shell); before a line read it stays, as the start of the line.
+// From the background the call stops the program on SIGTTOU until the shell's
+// fg, then goes on: job control as every terminal program has it.
 void restaura_terminal(bool descarta_teclejat) {
   if (mode_cru) {
     tcsetattr(STDIN_FILENO, descarta_teclejat ? TCSAFLUSH : TCSANOW, &mode_original);
@@ -96,9 +98,30 @@ volatile sig_atomic_t mida_canviada = 0;  // SIGWINCH came: the size is read aga
 
 }  // namespace
 
+bool en_primer_pla() { return tcgetpgrp(STDIN_FILENO) == getpgrp(); }
+
+bool posa_mode_en_primer_pla(const termios &mode) {
+  sigset_t ttou, previ;
+  sigemptyset(&ttou);
+  sigaddset(&ttou, SIGTTOU);
+  sigprocmask(SIG_BLOCK, &ttou, &previ);
+  bool fet = en_primer_pla() && tcsetattr(STDIN_FILENO, TCSANOW, &mode) == 0;
+  sigprocmask(SIG_SETMASK, &previ, nullptr);
+  return fet;
+}
+
+// In the background the shell has the terminal and its own mode on it: the
+// mode is left alone. The appearance is written all the same (with SIGTTOU
+// blocked, a terminal with tostop takes it too): a shown cursor and the
+// usual colours suit the shell's prompt.
 void restaura_tot_senyal() {
+  sigset_t ttou, previ;
+  sigemptyset(&ttou);
+  sigaddset(&ttou, SIGTTOU);
+  sigprocmask(SIG_BLOCK, &ttou, &previ);
   restaura_aparenca();
-  if (mode_desat) tcsetattr(STDIN_FILENO, TCSANOW, &mode_original);
+  sigprocmask(SIG_SETMASK, &previ, nullptr);
+  if (mode_desat) posa_mode_en_primer_pla(mode_original);
   mode_cru = 0;
 }
 
@@ -126,15 +149,6 @@ void en_senyal(int senyal, siginfo_t *info, void *) {
   if (!error_maquina || info->si_code <= 0) raise(senyal);
 }
 
-bool en_primer_pla() { return tcgetpgrp(STDIN_FILENO) == getpgrp(); }
-
-// Whether a stop by SIGTSTP would take effect: the kernel discards it in a
-// process group that no shell of the session watches (orphaned).
-bool aturada_vigilada() {
-  pid_t pare = getppid();
-  return getsid(pare) == getsid(0) && getpgid(pare) != getpgrp();
-}
-
 void instal_la(int senyal, void (*accio)(int)) {
   struct sigaction a {};
   a.sa_handler = accio;
@@ -142,46 +156,66 @@ void instal_la(int senyal, void (*accio)(int)) {
   sigaction(senyal, &a, nullptr);
 }
 
-void en_continuar(int);
+volatile sig_atomic_t suspenent = 0;  // a Ctrl-Z is being handled
+volatile sig_atomic_t continuat = 0;  // a SIGCONT came meanwhile
+
+// Running again: raw mode again if it was raw (in the foreground: in the
+// background the next key read enters it), and the program's redraw is due.
+void repren() {
+  if ((cru_en_aturar || mode_cru) && mode_desat) mode_cru = posa_mode_en_primer_pla(mode_cru_de(mode_original)) ? 1 : 0;
+  cru_en_aturar = 0;
+  represa_pendent = 1;
+}
 
 // Ctrl-Z: the terminal is left as the program found it (mode, colours,
 // cursor), then the program stops as it would have without this handler.
+// The stop comes once, here: when a process that shares this program's
+// group (make, a launcher of old) stopped first, the shell may already have
+// the terminal back, and a mode set from the background would stop the
+// program on SIGTTOU inside this handler, with the stop below still to come
+// after the shell's fg. And the shell's fg may come before this handler is
+// done: the stop is raised first, held while SIGTSTP is blocked (as it is
+// in this handler), so that a SIGCONT from then on discards it as it
+// discards any pending stop; one that came even earlier is seen through
+// continuat, and the stop is dropped here.
 void en_suspendre(int) {
+  suspenent = 1;
   int error = errno;
+  instal_la(SIGTSTP, SIG_DFL);
+  raise(SIGTSTP);
   int era_cru = mode_cru;
   restaura_tot_senyal();
   cru_en_aturar = era_cru;
-  if (aturada_vigilada()) {
-    instal_la(SIGTSTP, SIG_DFL);
-    sigset_t tstp;
-    sigemptyset(&tstp);
-    sigaddset(&tstp, SIGTSTP);
-    sigprocmask(SIG_UNBLOCK, &tstp, nullptr);
-    raise(SIGTSTP);
-  } else {
+  bool ja_continuat = continuat;
+  if (ja_continuat) instal_la(SIGTSTP, SIG_IGN);  // drops the pending stop
+  sigset_t tstp;
+  sigemptyset(&tstp);
+  sigaddset(&tstp, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &tstp, nullptr);  // the stop, unless a SIGCONT discarded it
+  if (ja_continuat) {
+    repren();  // what SIGCONT set up may have been undone above
+  } else if (!continuat) {
+    // Still running, with no SIGCONT: the kernel discards SIGTSTP in a
+    // process group that no shell of the session watches (orphaned). Such
+    // a stop is for whoever watches this process; it resumes it after it
+    // sees the stop.
     raise(SIGSTOP);
   }
   // Running again: SIGCONT has been handled.
-  struct sigaction a {};
-  a.sa_handler = en_suspendre;
-  sigemptyset(&a.sa_mask);
-  sigaction(SIGTSTP, &a, nullptr);
+  continuat = 0;
+  suspenent = 0;
+  instal_la(SIGTSTP, en_suspendre);
   errno = error;
 }
 
-// Resumed: raw mode again if it was raw (in the foreground: in the
-// background the next key read enters it), and the program's redraw is due.
+// SIGTSTP is blocked from the moment the kernel set up its handler's frame,
+// so this handler knows a Ctrl-Z under way even when it runs first.
 void en_continuar(int) {
   int error = errno;
-  if ((cru_en_aturar || mode_cru) && mode_desat) {
-    mode_cru = 0;
-    if (en_primer_pla()) {
-      termios cru = mode_cru_de(mode_original);
-      if (tcsetattr(STDIN_FILENO, TCSANOW, &cru) == 0) mode_cru = 1;
-    }
-  }
-  cru_en_aturar = 0;
-  represa_pendent = 1;
+  sigset_t mascara;
+  if (suspenent || (sigprocmask(SIG_BLOCK, nullptr, &mascara) == 0 && sigismember(&mascara, SIGTSTP) == 1))
+    continuat = 1;
+  repren();
   errno = error;
 }
 
