@@ -1,4 +1,4 @@
-// Avanca un punter un element a traves d'un punter al punter. No mostra res en executar-se.
+// Avanca un punter un element a traves d'un punter al punter. No mostra res i espera una tecla.
 #include "plataforma.h"
 
 int main() {
