@@ -77,16 +77,16 @@ void dibuixa() {
     std::fputs("\n", stdout);
   }
   std::fputs("\n", stdout);
-  linia("Carpeta de treball: " + carpeta_treball);
+  linia("Carpeta de treball: " + per_mostrar(carpeta_treball));
   std::fputs("\n", stdout);
   std::string situacio = estat.escrit.empty() ? estat.avis : "Tria: " + estat.escrit;
-  linia(situacio);
+  linia(per_mostrar(situacio));
   // The help line on the terminal's last row.
   for (int f = static_cast<int>(estat.capacitat) + 5; f < files; f++) std::fputs("\n", stdout);
   linia("Fletxes: tria  Retorn: executa  Numero o nom: tria  ?: detalls  q: surt");
   // The cursor where the typing goes.
   int fila = static_cast<int>(estat.capacitat) + 5;
-  int columna = static_cast<int>(situacio.size()) + 1;
+  int columna = static_cast<int>(per_mostrar(situacio).size()) + 1;
   if (!estat.escrit.empty() && columna <= 80 && fila <= 25) conio::gotoxy(columna, fila);
 }
 
@@ -128,8 +128,8 @@ void detalls(const Fitxa &f) {
   if (c == tecla::prefix_estesa || c == tecla::prefix_funcio) plataforma::_getch();
 }
 
-// Runs the program; arguments asked for when it takes them and none came.
-// False when the launcher should leave (the end of input).
+// Runs the program; its arguments are asked for when it takes them and the
+// line typed at the list gave none.
 void executa_triat(const Fitxa &f, std::vector<std::string> arguments, bool amb_linia) {
   estat.triat = numero(f) - 1;
   estat.escrit.clear();
@@ -243,6 +243,9 @@ int menu_terminal() {
       if (estat.escrit.empty()) break;
       estat.escrit.clear();
     } else if (c == tecla::retroces || c == 127) {
+      // One character back: a UTF-8 character is all its bytes.
+      while (!estat.escrit.empty() && (static_cast<unsigned char>(estat.escrit.back()) & 0xC0) == 0x80)
+        estat.escrit.pop_back();
       if (!estat.escrit.empty()) estat.escrit.pop_back();
       segueix_escrit();
     } else if (estat.escrit.empty() && (c == 'q' || c == '?' || c == ' ')) {

@@ -117,6 +117,29 @@ void afegeix_caracter(std::string &text, int codi) {
     text.push_back(static_cast<char>(codi));
 }
 
+std::string per_mostrar(std::string_view text) {
+  static const bool converteix = isatty(STDOUT_FILENO) && terminal_utf8();
+  if (!converteix) return std::string(text);
+  std::string r;
+  for (std::size_t i = 0; i < text.size();) {
+    unsigned char b = static_cast<unsigned char>(text[i]);
+    std::size_t mida = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+    if (mida == 1 || i + mida > text.size()) {
+      r.push_back(b < 0x80 ? static_cast<char>(b) : '?');
+      i++;
+      continue;
+    }
+    char32_t c = mida == 2 ? b & 0x1F : mida == 3 ? b & 0x0F : b & 0x07;
+    for (std::size_t k = 1; k < mida; k++) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    char byte = '?';
+    for (int k = 0; k < 128; k++)
+      if (pagina_codis[k] == c) byte = static_cast<char>(128 + k);
+    r.push_back(byte);
+    i += mida;
+  }
+  return r;
+}
+
 bool llegeix_linia(std::string &linia) {
   linia.clear();
   std::clearerr(stdin);

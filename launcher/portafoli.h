@@ -71,6 +71,9 @@ std::string descriu_final(const plataforma::Final &final);
 bool llegeix_linia(std::string &linia);
 // Appends a character typed at a key read, likewise as typed.
 void afegeix_caracter(std::string &text, int codi);
+// Text as typed (UTF-8 on a UTF-8 terminal) in the bytes the console shows
+// as those characters, for the launcher's own screens.
+std::string per_mostrar(std::string_view text);
 
 // The two interfaces; each returns the launcher's exit status.
 int menu_terminal();

@@ -194,6 +194,8 @@ TEST(PortafoliTerminal, AUtf8NameTypedAtTheListReachesTheProgramAsTyped) {
   carpeta.escriu("caf\xc3\xa9.txt", "abc");
   Terminal t("portafoli", carpeta.cami(), {"--carpeta", carpeta.cami()}, Terminal::Mida {}, "C.UTF-8");
   ASSERT_TRUE(triat(t, 1, "line-draw"));
+  t.escriu("caf\xc3\xa9\x7f\xc3\xa8\r");  // shown as typed, Backspace takes the whole character
+  ASSERT_TRUE(t.espera_text("No hi ha cap programa anomenat caf\xc3\xa8. Els mes semblants: "));
   t.escriu("file-upcase caf\xc3\xa9.txt\r");
   ASSERT_TRUE(t.espera_text("Adeu!"));
   t.escriu(" ");
