@@ -2,7 +2,7 @@
 BUILD := build
 ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
-JOBS ?= 2
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all prepara run test bench sweep fuzz format format-check clean
 
@@ -14,9 +14,13 @@ all: prepara
 prepara:
 	@./scripts/prepara.sh
 
-# The launcher lists every program and runs the one picked in a scratch
-# folder of its own (~/.local/share/portafoli/<program>/).
-run: all
+# Only what running needs: the compiler's packages, then the programs and
+# the launcher (the target programes, built in parallel; no tests), then the
+# launcher, which runs every program in ~/.local/share/portafoli/.
+run:
+	@./scripts/prepara.sh --programes
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) --target programes -j$(JOBS)
 	./$(BUILD)/bin/portafoli
 
 test: all

@@ -1,9 +1,13 @@
-// Lists the portfolio's programs by subsystem and runs the one the user picks.
+// Lists the portfolio's programs by subsystem and runs the one the user
+// picks, every one in the same working folder, so that what one program
+// writes the next one finds.
+#include <langinfo.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,37 +15,14 @@
 #include <string_view>
 #include <vector>
 
-#include "executa.h"
-#include "lectura.h"
 #include "plataforma.h"
+#include "portafoli.h"
+
+namespace portafoli {
+
+std::string carpeta_treball;
 
 namespace {
-
-struct Fitxa {
-  const char *nom;
-  const char *subsistema;
-  const char *titol;   // the subsystem's title
-  bool amb_arguments;  // takes its data from the command line
-  const char *descripcio;
-};
-
-// In the screens' order: by subsystem, as each subsystem's folder orders it.
-constexpr Fitxa programes[] = {
-#include "programes.inc"
-};
-
-struct Grup {
-  std::string_view subsistema;
-  std::string_view titol;
-};
-
-// The subsystems in the table's order.
-std::vector<Grup> grups() {
-  std::vector<Grup> r;
-  for (const Fitxa &f : programes)
-    if (r.empty() || r.back().subsistema != f.subsistema) r.push_back({f.subsistema, f.titol});
-  return r;
-}
 
 // The folder holding this launcher, from the running executable.
 std::string carpeta_propia() {
@@ -78,44 +59,105 @@ bool crea_carpetes(const std::string &cami) {
   return stat(cami.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string base_carpetes;  // the scratch folders' parent
+// The characters of the console's code page, bytes 128 to 255, which a
+// UTF-8 terminal's typed line arrives in.
+constexpr char16_t pagina_codis[] =
+    u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜø£Ø×ƒáíóúñÑªº¿®¬½¼¡«»░▒▓│┤ÁÂÀ©╣║╗╝¢¥┐└┴┬├─┼ãÃ╚╔╩╦╠═╬¤ðÐÊËÈıÍÎÏ┘┌█▄¦Ì▀"
+    u"ÓßÔÒõÕµþÞÚÛÙýÝ¯´\u00AD±‗¾¶§÷¸°¨·¹³²■\u00A0";
+static_assert(sizeof pagina_codis / sizeof pagina_codis[0] == 129);
 
-std::string carpeta_de(const char *nom) { return base_carpetes + "/" + nom; }
-
-const Fitxa *cerca(std::string_view nom) {
-  for (const Fitxa &f : programes)
-    if (nom == f.nom) return &f;
-  return nullptr;
+void afegeix_utf8(std::string &r, char16_t c) {
+  if (c < 0x800) {
+    r.push_back(static_cast<char>(0xC0 | (c >> 6)));
+  } else {
+    r.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    r.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+  }
+  r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
 }
 
-// Splits a typed line into words at blanks; double quotes keep blanks in.
-std::vector<std::string> paraules(const std::string &linia) {
-  std::vector<std::string> r;
-  std::string actual;
-  bool dins = false, hi_ha = false;
-  for (char c : linia) {
-    if (c == '"') {
-      dins = !dins;
-      hi_ha = true;
-    } else if ((c == ' ' || c == '\t') && !dins) {
-      if (hi_ha) r.push_back(actual);
-      actual.clear();
-      hi_ha = false;
-    } else {
-      actual.push_back(c);
-      hi_ha = true;
-    }
+bool terminal_utf8() {
+  const char *abans = std::setlocale(LC_CTYPE, nullptr);
+  std::string desat = abans ? abans : "C";
+  std::setlocale(LC_CTYPE, "");
+  const char *joc = nl_langinfo(CODESET);
+  bool utf8 = joc && (std::strcmp(joc, "UTF-8") == 0 || std::strcmp(joc, "utf8") == 0);
+  std::setlocale(LC_CTYPE, desat.c_str());
+  return utf8;
+}
+
+// The screen of the line interface, as plain lines.
+void mostra(const std::vector<Pantalla> &totes, std::size_t n, const std::string &missatge) {
+  const Pantalla &p = totes[n];
+  plataforma::system("cls");
+  std::printf("Portafoli de programes de consola - %zu de %zu: %.*s", n + 1, totes.size(),
+              static_cast<int>(p.titol.size()), p.titol.data());
+  if (p.parts > 1) std::printf(" (%zu/%zu)", p.part + 1, p.parts);
+  std::printf("\n\n");
+  constexpr std::size_t amplada = 80 - 1 - 31;  // after "  nn. " and the name column
+  for (std::size_t i = p.primer; i < p.primer + p.quants; i++) {
+    const Fitxa &f = programes()[i];
+    std::string_view d = f.descripcio;
+    bool llarga = d.size() > amplada;
+    if (llarga) d = d.substr(0, amplada - 3);
+    std::printf("  %2zu. %-24s %.*s%s\n", i + 1, f.nom, static_cast<int>(d.size()), d.data(), llarga ? "..." : "");
   }
-  if (hi_ha) r.push_back(actual);
+  std::printf("\nCarpeta de treball: %s\n", carpeta_treball.c_str());
+  if (!missatge.empty()) std::printf("%s\n", missatge.c_str());
+  std::printf("Tria un numero (1 a %zu) o un nom, s (seguent), a (anterior) o 0 per sortir: ", programes().size());
+}
+
+}  // namespace
+
+void afegeix_caracter(std::string &text, int codi) {
+  static const bool desfes = isatty(STDIN_FILENO) && terminal_utf8();
+  if (desfes && codi >= 128 && codi < 256)
+    afegeix_utf8(text, pagina_codis[codi - 128]);
+  else
+    text.push_back(static_cast<char>(codi));
+}
+
+std::string per_mostrar(std::string_view text) {
+  static const bool converteix = isatty(STDOUT_FILENO) && terminal_utf8();
+  if (!converteix) return std::string(text);
+  std::string r;
+  for (std::size_t i = 0; i < text.size();) {
+    unsigned char b = static_cast<unsigned char>(text[i]);
+    std::size_t mida = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+    if (mida == 1 || i + mida > text.size()) {
+      r.push_back(b < 0x80 ? static_cast<char>(b) : '?');
+      i++;
+      continue;
+    }
+    char32_t c = mida == 2 ? b & 0x1F : mida == 3 ? b & 0x0F : b & 0x07;
+    for (std::size_t k = 1; k < mida; k++) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    char byte = '?';
+    for (int k = 0; k < 128; k++)
+      if (pagina_codis[k] == c) byte = static_cast<char>(128 + k);
+    r.push_back(byte);
+    i += mida;
+  }
   return r;
 }
 
-// Runs the program in its scratch folder; its exit status, or -1.
-int llanca(const Fitxa &f, const std::vector<std::string> &arguments) {
-  std::string carpeta = carpeta_de(f.nom);
-  if (!crea_carpetes(carpeta)) {
-    std::fprintf(stderr, "portafoli: no es pot crear la carpeta %s: %s\n", carpeta.c_str(), std::strerror(errno));
-    return -1;
+bool llegeix_linia(std::string &linia) {
+  linia.clear();
+  std::clearerr(stdin);
+  int c = std::getchar();
+  if (c == EOF) {
+    std::clearerr(stdin);
+    return false;
+  }
+  for (; c != EOF && c != '\n'; c = std::getchar()) afegeix_caracter(linia, c);
+  std::clearerr(stdin);
+  return true;
+}
+
+bool executa(const Fitxa &f, const std::vector<std::string> &arguments, plataforma::Final &final) {
+  if (!crea_carpetes(carpeta_treball)) {
+    std::fprintf(stderr, "portafoli: no es pot crear la carpeta %s: %s\n", carpeta_treball.c_str(),
+                 std::strerror(errno));
+    return false;
   }
   std::string cami = cami_programa(f.nom);
   std::vector<std::string> textos {f.nom};
@@ -123,146 +165,183 @@ int llanca(const Fitxa &f, const std::vector<std::string> &arguments) {
   std::vector<char *> argv;
   for (auto &t : textos) argv.push_back(t.data());
   argv.push_back(nullptr);
-  plataforma::Final final;
-  if (!plataforma::executa(cami.c_str(), argv.data(), carpeta.c_str(), final)) {
+  if (!plataforma::executa(cami.c_str(), argv.data(), carpeta_treball.c_str(), final)) {
     std::fprintf(stderr, "portafoli: no es pot executar %s: %s\n", cami.c_str(), std::strerror(errno));
-    return -1;
+    return false;
   }
-  return final.com_a_estat();
+  return true;
 }
 
-std::vector<const Fitxa *> del_grup(const Grup &g) {
-  std::vector<const Fitxa *> r;
-  for (const Fitxa &f : programes)
-    if (g.subsistema == f.subsistema) r.push_back(&f);
-  return r;
-}
-
-// One screen of the list: a subsystem, or a part of one that does not fit
-// the 25 rows of the console.
-struct Pantalla {
-  const Grup *grup;
-  std::vector<const Fitxa *> llista;
-  std::size_t part, parts;
-};
-
-constexpr std::size_t per_pantalla = 18;
-constexpr std::size_t amplada_descripcio = 80 - 1 - 31;  // after "  nn. " and the name column
-
-std::vector<Pantalla> pantalles() {
-  std::vector<Pantalla> r;
-  static const std::vector<Grup> tots_grups = grups();
-  for (const Grup &g : tots_grups) {
-    std::vector<const Fitxa *> tots = del_grup(g);
-    std::size_t parts = (tots.size() + per_pantalla - 1) / per_pantalla;
-    for (std::size_t p = 0; p < parts; p++) {
-      auto inici = tots.begin() + static_cast<std::ptrdiff_t>(p * per_pantalla);
-      auto fi = p + 1 == parts ? tots.end() : inici + static_cast<std::ptrdiff_t>(per_pantalla);
-      r.push_back({&g, {inici, fi}, p, parts});
-    }
-  }
-  return r;
-}
-
-void mostra(std::size_t n, std::size_t total, const Pantalla &p) {
-  plataforma::system("cls");
-  std::printf("Portafoli de programes de consola - %zu de %zu: %.*s", n + 1, total,
-              static_cast<int>(p.grup->titol.size()), p.grup->titol.data());
-  if (p.parts > 1) std::printf(" (%zu/%zu)", p.part + 1, p.parts);
-  std::printf("\n\n");
-  for (std::size_t i = 0; i < p.llista.size(); i++) {
-    std::string_view d = p.llista[i]->descripcio;
-    bool llarga = d.size() > amplada_descripcio;
-    if (llarga) d = d.substr(0, amplada_descripcio - 3);
-    std::printf("  %2zu. %-24s %.*s%s\n", i + 1, p.llista[i]->nom, static_cast<int>(d.size()), d.data(),
-                llarga ? "..." : "");
-  }
-  std::printf("\nCarpeta de treball: %s/<programa>\n", base_carpetes.c_str());
-  std::printf("Tria un numero o un nom, s (seguent), a (anterior) o 0 per sortir: ");
-}
-
-// The interactive list, one screen at a time, until 0 or the end of input.
-int menu() {
+// Through a pipe or from a script: one screen at a time, a line per choice,
+// until 0 or the end of input.
+int menu_linies() {
   std::vector<Pantalla> totes = pantalles();
   if (totes.empty()) return 0;
   std::size_t actual = 0;
+  std::string missatge;
   for (;;) {
-    const Pantalla &p = totes[actual];
-    mostra(actual, totes.size(), p);
-    std::string linia;
-    if (!lectura::llegeix_linia(linia)) break;
-    std::vector<std::string> triat = paraules(linia);
-    if (triat.empty()) continue;
-    const std::string &t = triat[0];
+    mostra(totes, actual, missatge);
+    missatge.clear();
+    std::string linia, error;
+    if (!llegeix_linia(linia)) break;
+    std::optional<std::vector<std::string>> triat = paraules(linia, error);
+    if (!triat) {
+      missatge = "No s'enten la linia: " + error + ".";
+      continue;
+    }
+    if (triat->empty()) continue;
+    const std::string &t = (*triat)[0];
     if (t == "0") break;
-    if (t == "s" || t == "S") {
-      actual = (actual + 1) % totes.size();
+    if (t == "s" || t == "S" || t == "a" || t == "A") {
+      actual = (actual + (t == "s" || t == "S" ? 1 : totes.size() - 1)) % totes.size();
       continue;
     }
-    if (t == "a" || t == "A") {
-      actual = (actual + totes.size() - 1) % totes.size();
-      continue;
+    const Fitxa *f = nullptr;
+    if (t.find_first_not_of("0123456789") == std::string::npos) {
+      unsigned long n = t.size() > 3 ? 0 : std::strtoul(t.c_str(), nullptr, 10);
+      if (n >= 1 && n <= programes().size()) f = &programes()[n - 1];
+      if (!f) missatge = "No hi ha cap programa amb el numero " + t + ".";
+    } else {
+      f = cerca(t);
+      if (!f) missatge = "No hi ha cap programa anomenat " + t + ". Els mes semblants: " + semblants(t) + ".";
     }
-    // A number of this screen, or any program's name.
-    char *fi = nullptr;
-    long n = std::strtol(t.c_str(), &fi, 10);
-    const Fitxa *triada = cerca(t);
-    if (!triada && (*fi != '\0' || n < 1 || n > static_cast<long>(p.llista.size()))) continue;
-    const Fitxa &f = triada ? *triada : *p.llista[static_cast<std::size_t>(n - 1)];
-    std::vector<std::string> arguments;
-    if (f.amb_arguments) {
-      std::printf("\nArguments de %s: ", f.nom);
-      if (!lectura::llegeix_linia(linia)) break;
-      arguments = paraules(linia);
+    if (!f) continue;
+    actual = pantalla_de(totes, numero(*f) - 1);
+    std::vector<std::string> arguments(triat->begin() + 1, triat->end());
+    if (f->amb_arguments && arguments.empty()) {
+      std::printf("\nArguments de %s: ", f->nom);
+      if (!llegeix_linia(linia)) continue;
+      std::optional<std::vector<std::string>> a = paraules(linia, error);
+      if (!a) {
+        missatge = "No s'enten la linia: " + error + ".";
+        continue;
+      }
+      arguments = *a;
     }
     plataforma::system("cls");
-    int estat = llanca(f, arguments);
-    if (estat >= 0) std::printf("\n\n[%s ha acabat amb l'estat %d]\n", f.nom, estat);
-    plataforma::system("pause");
+    plataforma::Final final;
+    if (!executa(*f, arguments, final)) continue;
+    missatge = std::string("[") + f->nom + ": " + descriu_final(final) + "]";
+    if (!final.acaba_en_pausa) {
+      std::printf("\n\n%s\n", missatge.c_str());
+      plataforma::system("pause");
+    }
   }
   std::printf("\n");
   return 0;
 }
 
+}  // namespace portafoli
+
+namespace {
+
+using namespace portafoli;
+
+void ajuda() {
+  std::printf(
+      "Us: portafoli [--carpeta CARPETA] [--list | PROGRAMA [ARGUMENTS...]]\n"
+      "Mostra els programes del portafoli per grups i executa el que es tria.\n"
+      "\n"
+      "  --carpeta CARPETA  la carpeta de treball de tots els programes\n"
+      "                     (per defecte ~/.local/share/portafoli; . es la carpeta actual)\n"
+      "  --list             un programa per linia: nom, subsistema i descripcio\n"
+      "  --help             aquesta ajuda\n"
+      "  --version          la versio\n"
+      "  PROGRAMA           l'executa directament, amb els arguments que el segueixen\n"
+      "\n"
+      "Tecles de la llista: amunt i avall trien, Retorn executa, esquerra i dreta (o\n"
+      "RePag i AvPag) canvien de pantalla, Inici i Fi van al primer i a l'ultim; un\n"
+      "numero o un nom i Retorn trien aquell programa (amb els arguments darrere del\n"
+      "nom); les lletres salten al primer nom que hi comenca; ? en dona els detalls;\n"
+      "q o Esc surten. Mes informacio: man portafoli\n");
+}
+
 void us() {
   std::fprintf(stderr,
                "Us: portafoli [--carpeta CARPETA] [--list | PROGRAMA [ARGUMENTS...]]\n"
-               "  sense arguments: la llista de programes per grups\n"
-               "  --list: un programa per linia (nom, subsistema, descripcio)\n"
-               "  --carpeta: on es creen les carpetes de treball (per defecte ~/.local/share/portafoli)\n");
+               "Mes informacio: portafoli --help\n");
+}
+
+// The working folder named, made absolute; empty (after a message) when it
+// cannot be.
+std::string carpeta_absoluta(std::string nom) {
+  if (nom == "~" || nom.rfind("~/", 0) == 0) nom = carpeta_usuari() + nom.substr(1);
+  if (nom.empty() || nom[0] != '/') {
+    char actual[PATH_MAX];
+    if (!getcwd(actual, sizeof actual)) {
+      std::fprintf(stderr, "portafoli: no es troba la carpeta actual: %s\n", std::strerror(errno));
+      return "";
+    }
+    nom = nom == "." ? std::string(actual) : std::string(actual) + "/" + nom;
+  }
+  while (nom.size() > 1 && nom.back() == '/') nom.pop_back();
+  return nom;
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
-  const char *casa = std::getenv("HOME");
-  base_carpetes = std::string(casa && *casa ? casa : ".") + "/.local/share/portafoli";
   int i = 1;
-  if (i < argc && std::strcmp(argv[i], "--carpeta") == 0) {
-    if (i + 1 >= argc) {
-      us();
+  std::optional<std::string> carpeta;
+  for (; i < argc && argv[i][0] == '-'; i++) {
+    std::string_view opcio = argv[i];
+    if (opcio == "--help") {
+      ajuda();
+      return 0;
+    }
+    if (opcio == "--version") {
+      std::printf("portafoli %s\n", VERSIO);
+      return 0;
+    }
+    if (opcio == "--list") {
+      for (const Fitxa &f : programes()) std::printf("%s\t%s\t%s\n", f.nom, f.subsistema, f.descripcio);
+      return 0;
+    }
+    if (opcio == "--carpeta" || opcio.rfind("--carpeta=", 0) == 0) {
+      if (opcio == "--carpeta" && i + 1 >= argc) {
+        std::fprintf(stderr, "portafoli: a --carpeta li falta el nom de la carpeta\n");
+        us();
+        return 2;
+      }
+      carpeta = opcio == "--carpeta" ? argv[++i] : argv[i] + std::strlen("--carpeta=");
+      if (carpeta->empty()) {
+        std::fprintf(stderr, "portafoli: el nom de la carpeta de treball es buit\n");
+        return 2;
+      }
+      continue;
+    }
+    if (opcio == "--") {
+      i++;
+      break;
+    }
+    std::fprintf(stderr, "portafoli: opcio desconeguda: %s\n", argv[i]);
+    us();
+    return 2;
+  }
+  if (!carpeta) {
+    std::string casa = carpeta_usuari();
+    if (casa.empty()) {
+      std::fprintf(stderr,
+                   "portafoli: no es troba la carpeta de l'usuari (HOME no esta definida); "
+                   "indiqueu-ne una amb --carpeta\n");
       return 2;
     }
-    base_carpetes = argv[i + 1];
-    while (base_carpetes.size() > 1 && base_carpetes.back() == '/') base_carpetes.pop_back();
-    i += 2;
+    carpeta = casa + "/.local/share/portafoli";
   }
-  if (i < argc && std::strcmp(argv[i], "--list") == 0) {
-    for (const Fitxa &f : programes) std::printf("%s\t%s\t%s\n", f.nom, f.subsistema, f.descripcio);
-    return 0;
-  }
+  carpeta_treball = carpeta_absoluta(*carpeta);
+  if (carpeta_treball.empty()) return 2;
   if (i < argc) {
-    if (argv[i][0] == '-') {
-      us();
-      return 2;
-    }
-    const Fitxa *f = cerca(argv[i]);
+    const Fitxa *f = nullptr;
+    for (const Fitxa &g : programes())
+      if (std::strcmp(g.nom, argv[i]) == 0) f = &g;
     if (!f) {
       std::fprintf(stderr, "portafoli: no hi ha cap programa anomenat %s\n", argv[i]);
       return 2;
     }
-    int estat = llanca(*f, std::vector<std::string>(argv + i + 1, argv + argc));
-    return estat < 0 ? 127 : estat;
+    plataforma::Final final;
+    if (!executa(*f, std::vector<std::string>(argv + i + 1, argv + argc), final)) return 127;
+    return final.com_a_estat();
   }
-  return menu();
+  if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) return menu_terminal();
+  return menu_linies();
 }

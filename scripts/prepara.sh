@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when missing.
+# With --programes first, only what building the programs and the launcher
+# needs (make run); extra packages may be named after it (make fuzz asks for
+# clang).
 set -euo pipefail
-# Extra packages may be named on the command line (make fuzz asks for clang).
-paquets=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev "$@")
+paquets=(cmake g++ make)
+if [ "${1:-}" = --programes ]; then
+  shift
+else
+  paquets+=(pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev)
+fi
+paquets+=("$@")
 falten=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falten+=("$p")

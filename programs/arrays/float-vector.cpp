@@ -1,4 +1,4 @@
-// Takes a vector of floats of the size asked for from the heap, reads its values and prints them back.
+// Demana memoria per a un vector de reals de la mida que es demana, en llegeix els valors i els torna a escriure.
 #include <cstdio>
 #include <cstdlib>
 

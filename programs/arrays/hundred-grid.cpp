@@ -1,4 +1,4 @@
-// Builds and prints the numbers 1 to 100 in ten rows of ten.
+// Construeix i escriu els nombres de l'1 al 100 en deu files de deu.
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Adds two numbers of up to four digits held digit by digit, as done by hand.
+// Suma dos nombres de fins a quatre xifres guardats xifra a xifra, com es fa a ma.
 #include <cstdio>
 
 #include "funcio_ex_24.h"

@@ -1,4 +1,4 @@
-// Builds an odd magic square of the size asked for and prints it as a grid.
+// Construeix un quadrat magic senar de la mida demanada i l'escriu en forma de graella.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Reads a matrix of up to 25 x 79 values and prints the sum of every row and every column.
+// Llegeix una matriu de fins a 25 x 79 valors i escriu la suma de cada fila i de cada columna.
 #include <cstdio>
 #include <cstdlib>
 

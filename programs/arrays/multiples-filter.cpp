@@ -1,4 +1,4 @@
-// Draws up to 23 random values and keeps, in the same array, only the multiples of 3.
+// Treu fins a 23 valors a l'atzar i en deixa, a la mateixa taula, nomes els multiples de 3.
 #include <cstdio>
 #include <ctime>
 

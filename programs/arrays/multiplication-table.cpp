@@ -1,4 +1,4 @@
-// Builds and prints the 10 x 10 multiplication table.
+// Construeix i escriu la taula de multiplicar de 10 x 10.
 #include <cstdio>
 
 #include "plataforma.h"

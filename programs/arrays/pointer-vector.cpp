@@ -1,4 +1,4 @@
-// Takes a vector of the size asked for from the heap, fills it with random digits and prints it.
+// Demana memoria per a un vector de la mida demanada, l'omple de xifres a l'atzar i l'escriu.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>

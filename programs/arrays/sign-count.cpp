@@ -1,4 +1,4 @@
-// Draws 10 to 30 random values from -128 to 126, prints them and counts their signs.
+// Treu de 10 a 30 valors a l'atzar entre -128 i 126, els escriu i en compta els signes.
 #include <cstdio>
 #include <ctime>
 

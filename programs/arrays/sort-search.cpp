@@ -1,4 +1,4 @@
-// Fills 25 numbers at random, sorts them, shows them and finds a value by bisection.
+// Omple 25 nombres a l'atzar, els ordena, els mostra i cerca un valor per biseccio.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Prints the sum and the mean of the numbers given as arguments, in single precision.
+// Escriu la suma i la mitjana dels nombres donats com a arguments, en precisio simple.
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-// Copies the keyboard input, character by character, into "prova.txt".
+// Copia el que s'escriu al teclat, caracter a caracter, a "prova.txt".
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Lists the doubles stored in a binary file named by the user.
+// Llista els reals dobles guardats en un fitxer binari que anomena l'usuari.
 #include <bit>
 #include <cstdio>
 

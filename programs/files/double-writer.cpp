@@ -1,4 +1,4 @@
-// Stores up to 100 typed doubles in a new binary file named by the user.
+// Guarda fins a 100 reals dobles escrits en un fitxer binari nou que anomena l'usuari.
 #include <sys/stat.h>
 
 #include <bit>

@@ -1,4 +1,4 @@
-// File splitter: cuts a file into numbered parts of 1,450,000 bytes and joins such parts back into one file.
+// Partidor de fitxers: talla un fitxer en parts numerades de 1.450.000 bytes i les torna a ajuntar en un sol fitxer.
 #include <sys/stat.h>
 #include <sys/types.h>
 

@@ -1,4 +1,4 @@
-// Raises the letters a to z of the named file to capitals, in place, reporting every byte.
+// Passa a majuscules les lletres de la a a la z del fitxer anomenat, al mateix lloc, informant de cada byte.
 #include <sys/types.h>
 
 #include <charconv>

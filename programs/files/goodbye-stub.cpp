@@ -1,4 +1,4 @@
-// Only says goodbye.
+// Nomes diu adeu.
 #include <cstdio>
 
 #include "plataforma.h"

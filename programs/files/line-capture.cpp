@@ -1,4 +1,4 @@
-// Stores one typed line in "proba.txt".
+// Guarda una linia escrita a "proba.txt".
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Prints "prova.txt" in pieces of up to 80 characters.
+// Escriu "prova.txt" en trossos de fins a 80 caracters.
 #include <cstddef>
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-// Copies the keyboard input, in pieces of up to 80 characters, into "prova.txt".
+// Copia el que s'escriu al teclat, en trossos de fins a 80 caracters, a "prova.txt".
 #include <cstddef>
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-// Prints "prova.txt" character by character.
+// Escriu "prova.txt" caracter a caracter.
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Prints a word as many times as its second argument says.
+// Escriu una paraula tantes vegades com diu el segon argument.
 #include <cerrno>
 #include <climits>
 #include <cstdio>

@@ -1,4 +1,4 @@
-// Writes a non-negative number in any base from 2 to 36.
+// Escriu un nombre no negatiu en qualsevol base de la 2 a la 36.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Writes a non-negative number in binary three ways.
+// Escriu un nombre no negatiu en binari de tres maneres.
 #include <cstdint>
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-// Binomial coefficient by Pascal's rule.
+// Coeficient binomial per la regla de Pascal.
 #include <cstdint>
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-// Reads two dates and prints how many days lie between them.
+// Llegeix dues dates i escriu quants dies hi ha entre elles.
 #include <cstdio>
 
 #include "data.h"

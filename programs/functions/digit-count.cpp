@@ -1,4 +1,4 @@
-// Number of decimal digits of a number.
+// Nombre de xifres decimals d'un nombre.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Includes the number library's factorial and does nothing when run.
+// Inclou el factorial de la biblioteca de nombres. No mostra res en executar-se.
 #include "mates.h"
 
 int main() {}

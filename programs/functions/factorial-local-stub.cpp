@@ -1,4 +1,4 @@
-// Carries a factorial of its own, the library's, and does nothing when run.
+// Porta un factorial propi, el de la biblioteca. No mostra res en executar-se.
 #include <cstdint>
 
 #include "enters32.h"

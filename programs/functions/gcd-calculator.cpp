@@ -1,4 +1,4 @@
-// Greatest common divisor of two numbers.
+// Maxim comu divisor de dos nombres.
 #include <cstdio>
 
 #include "lectura.h"

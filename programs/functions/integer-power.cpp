@@ -1,4 +1,4 @@
-// Recursive power with an integer result.
+// Potencia recursiva amb resultat enter.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>

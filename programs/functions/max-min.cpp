@@ -1,4 +1,4 @@
-// Larger and smaller of two numbers, returned through pointers.
+// El mes gran i el mes petit de dos nombres, retornats per punters.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Recursive sum of the first n natural numbers.
+// Suma recursiva dels n primers nombres naturals.
 #include <cstdio>
 
 #include "lectura.h"

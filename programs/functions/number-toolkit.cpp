@@ -1,4 +1,4 @@
-// Lists the triples of distinct digits whose squares add up to a perfect square.
+// Llista les ternes de xifres diferents els quadrats de les quals sumen un quadrat perfecte.
 #include <cstdio>
 
 #include "mates.h"

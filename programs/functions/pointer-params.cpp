@@ -1,4 +1,4 @@
-// Three calls of a function that adds into a variable through a pointer; shows nothing.
+// Tres crides a una funcio que suma en una variable per un punter. No mostra res i espera una tecla.
 #include "plataforma.h"
 
 void p(int x, int y, int *z) { *z = x + y + *z; }

@@ -1,4 +1,4 @@
-// Electricity charge for the kW consumed, by three tiers.
+// Import de l'electricitat pels kW consumits, en tres trams.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Prints today's date from the system clock.
+// Escriu la data d'avui segons el rellotge del sistema.
 #include <cstdio>
 
 #include "data.h"

@@ -1,4 +1,4 @@
-// Reads a date and prints the name of its weekday in Catalan.
+// Llegeix una data i escriu el nom del dia de la setmana en catala.
 #include <cstdio>
 
 #include "data.h"

@@ -1,4 +1,4 @@
-// Says whether a person is under or over 18 from a birth date and today's date.
+// Diu si una persona te menys o mes de 18 anys a partir de la data de naixement i la d'avui.
 #include <cstdint>
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-// Prints the letters a to z on one line.
+// Escriu les lletres de la a a la z en una linia.
 #include <cstdio>
 
 #include "plataforma.h"

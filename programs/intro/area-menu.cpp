@@ -1,4 +1,4 @@
-// Menu of three area formulas: rectangle, triangle and circle.
+// Menu de tres formules d'area: rectangle, triangle i cercle.
 #include <cmath>
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-// Echoes the letters of a typed line with their case swapped, dropping every other character.
+// Repeteix les lletres d'una linia escrita amb majuscules i minuscules intercanviades, saltant un caracter de cada dos.
 #include <cstdio>
 
 #include "lectura.h"

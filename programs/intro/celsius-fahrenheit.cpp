@@ -1,4 +1,4 @@
-// Converts degrees Celsius to Fahrenheit.
+// Converteix graus Celsius a Fahrenheit.
 #include <cstdio>
 
 #include "lectura.h"

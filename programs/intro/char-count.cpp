@@ -1,4 +1,4 @@
-// Counts the characters typed before Enter.
+// Compta els caracters escrits abans de Retorn.
 #include <cstdio>
 
 #include "lectura.h"

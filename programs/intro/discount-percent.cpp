@@ -1,4 +1,4 @@
-// Discount percentage between a real price and the price paid.
+// Percentatge de descompte entre un preu real i el preu pagat.
 #include <cstdio>
 
 #include "lectura.h"

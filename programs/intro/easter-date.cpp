@@ -1,4 +1,4 @@
-// Easter Sunday of a year by Gauss's rule for the Gregorian calendar.
+// Diumenge de Pasqua d'un any per la regla de Gauss per al calendari gregoria.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Adds 1! + 2! + ... + n! and shows the sum as a formula.
+// Suma 1! + 2! + ... + n! i mostra la suma com a formula.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Prints the factorials of 1 to 10 twice: each from scratch, then as a running product.
+// Escriu els factorials de l'1 al 10 dues vegades: cadascun des de zero i despres com a producte acumulat.
 #include <cstdio>
 
 #include "plataforma.h"

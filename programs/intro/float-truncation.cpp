@@ -1,4 +1,4 @@
-// Shows that 0.24 times 100 truncates to 23 and rounds to 24.
+// Mostra que 0.24 per 100 es trunca a 23 i s'arrodoneix a 24.
 #include <cstdio>
 
 #include "plataforma.h"

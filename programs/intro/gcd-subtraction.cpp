@@ -1,4 +1,4 @@
-// Greatest common divisor of two positive numbers by repeated subtraction.
+// Maxim comu divisor de dos nombres positius per restes successives.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Adds 1/1 + 1/2 + ... + 1/n and shows the sum as a formula.
+// Suma 1/1 + 1/2 + ... + 1/n i mostra la suma com a formula.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Draws the outline of a square of asterisks, as wide as the limit typed.
+// Dibuixa el contorn d'un quadrat d'asteriscs, tan ample com el limit escrit.
 #include <cstdio>
 
 #include "lectura.h"

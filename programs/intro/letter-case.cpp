@@ -1,4 +1,4 @@
-// Classifies a character as an upper-case letter, a lower-case letter or another character.
+// Classifica un caracter com a lletra majuscula, lletra minuscula o un altre caracter.
 #include <cstdio>
 
 #include "lectura.h"

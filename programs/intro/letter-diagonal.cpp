@@ -1,4 +1,4 @@
-// Draws a diagonal of letters from z downwards, one per row, ending at the left margin.
+// Dibuixa una diagonal de lletres des de la z cap avall, una per fila, fins al marge esquerre.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Draws rows that count 1 to k, growing up to the middle row and shrinking after it.
+// Dibuixa files que compten de l'1 a k, creixent fins a la fila del mig i decreixent despres.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Mean, maximum and minimum of a count of typed numbers.
+// Mitjana, maxim i minim d'una quantitat de nombres escrits.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Draws a triangle of consecutive numbers: one in the first row, two in the second, and so on.
+// Dibuixa un triangle de nombres consecutius: un a la primera fila, dos a la segona, i aixi successivament.
 #include <cstdio>
 
 #include "lectura.h"

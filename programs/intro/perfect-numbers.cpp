@@ -1,4 +1,4 @@
-// Finds the perfect numbers up to a limit, showing how far the search has got.
+// Cerca els nombres perfectes fins a un limit, mostrant fins on ha arribat la cerca.
 #include <algorithm>
 #include <cstdio>
 #include <vector>

@@ -1,4 +1,4 @@
-// Area of a regular polygon from its perimeter and apothem.
+// Area d'un poligon regular a partir del perimetre i l'apotema.
 #include <cstdio>
 
 #include "lectura.h"

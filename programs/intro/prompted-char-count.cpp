@@ -1,4 +1,4 @@
-// Asks for one character per line and counts them until an empty line.
+// Demana un caracter per linia i els compta fins a una linia buida.
 #include <cstdio>
 
 #include "lectura.h"

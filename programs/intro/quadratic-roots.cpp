@@ -1,4 +1,4 @@
-// The two roots of a quadratic equation ax^2 + bx + c.
+// Les dues arrels d'una equacio de segon grau ax^2 + bx + c.
 #include <cmath>
 #include <cstdio>
 

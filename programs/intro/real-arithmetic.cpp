@@ -1,4 +1,4 @@
-// Product, quotient and integer remainder of two fixed reals.
+// Producte, quocient i residu enter de dos reals fixos.
 #include <cstdio>
 
 #include "plataforma.h"

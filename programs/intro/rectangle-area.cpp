@@ -1,4 +1,4 @@
-// Area of a rectangle from its length and width.
+// Area d'un rectangle a partir de la llargada i l'amplada.
 #include <cstdio>
 
 #include "lectura.h"

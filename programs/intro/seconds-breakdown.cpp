@@ -1,4 +1,4 @@
-// Splits a number of seconds into weeks, days, hours, minutes and seconds.
+// Descompon un nombre de segons en setmanes, dies, hores, minuts i segons.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Draws a full square of "* " cells, as many rows and columns as the limit typed.
+// Dibuixa un quadrat ple de caselles "* ", tantes files i columnes com el limit escrit.
 #include <cstdio>
 
 #include "lectura.h"

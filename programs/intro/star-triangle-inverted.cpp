@@ -1,4 +1,4 @@
-// Draws an upside-down right-aligned triangle of asterisks, one row less than the number typed.
+// Dibuixa un triangle d'asteriscs cap per avall alineat a la dreta, amb una fila menys que el nombre escrit.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Draws a left-aligned triangle of asterisks with the number of rows typed.
+// Dibuixa un triangle d'asteriscs alineat a l'esquerra amb tantes files com el nombre escrit.
 #include <cstdio>
 
 #include "lectura.h"

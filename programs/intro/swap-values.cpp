@@ -1,4 +1,4 @@
-// Exchanges two fixed values through a third variable.
+// Intercanvia dos valors fixos per mitja d'una tercera variable.
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Weekly wage with overtime at time and a half and a deduction above 150.
+// Sou setmanal amb hores extres a preu i mig i una retencio per sobre de 150.
 #include <cstdio>
 
 #include "lectura.h"

@@ -1,4 +1,4 @@
-// Contact book: up to 10 contacts kept in "agenda.dat", listed, searched, sorted and reported.
+// Agenda: fins a 10 contactes guardats a "agenda.dat", llistats, cercats, ordenats i impresos.
 #include <cctype>
 #include <cerrno>
 #include <climits>

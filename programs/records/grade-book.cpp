@@ -1,4 +1,4 @@
-// Grade book: up to 10 subjects and 10 students with one mark each, queried by student or by subject.
+// Llibre de notes: fins a 10 assignatures i 10 alumnes amb una nota cadascun, consultat per alumne o per assignatura.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-// Sales ledger: units sold per salesman and product, typed or random, with the best salesman and product totals.
+// Registre de vendes: unitats per venedor i producte, escrites o a l'atzar, amb el millor venedor i els totals.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>

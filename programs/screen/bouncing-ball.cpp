@@ -1,4 +1,4 @@
-// A ball that bounces diagonally over the 80 x 25 screen until a key is pressed.
+// Una pilota que rebota en diagonal per la pantalla de 80 x 25 fins que es prem una tecla.
 #include <cstdio>
 #include <ctime>
 

@@ -1,4 +1,4 @@
-// Fills the rectangle between two typed corners with stars, placed with the console library.
+// Omple d'estrelles el rectangle entre dues cantonades escrites, posades amb la biblioteca de consola.
 #include <cstdio>
 
 #include "conio.h"

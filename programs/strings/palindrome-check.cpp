@@ -1,4 +1,4 @@
-// Tells whether a text reads the same backwards, counting letters only and ignoring case.
+// Diu si un text es llegeix igual del reves, comptant nomes les lletres i sense distingir majuscules.
 #include <cctype>
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-// Prints five values read and written through int pointers.
+// Escriu cinc valors llegits i escrits per punters a enter.
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Reads lines until a stop word and prints how many were short, medium, long and very long, with percentages.
+// Llegeix linies fins a una paraula de parada i diu quantes son curtes, mitjanes, llargues i molt llargues, i el %.
 #include <cstdio>
 #include <cstring>
 

@@ -1,4 +1,4 @@
-// Prints a sentence, then the sentence without its last word, and so on.
+// Escriu una frase, despres la frase sense l'ultima paraula, i aixi successivament.
 #include <cctype>
 #include <cstdio>
 #include <cstring>

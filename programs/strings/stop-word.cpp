@@ -1,4 +1,4 @@
-// Reads lines until one ends with the stop word.
+// Llegeix linies fins que una acaba amb la paraula de parada.
 #include <cstdio>
 #include <cstring>
 

@@ -1,4 +1,4 @@
-// Reads text up to the end of input and prints its number of characters and the text.
+// Llegeix text fins al final de l'entrada i n'escriu el nombre de caracters i el text.
 #include <cstdio>
 
 #include "plataforma.h"

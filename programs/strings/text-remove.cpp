@@ -1,4 +1,4 @@
-// Removes the occurrences of a string from a text.
+// Esborra les aparicions d'una cadena dins d'un text.
 #include <cstddef>
 #include <cstdio>
 #include <cstring>

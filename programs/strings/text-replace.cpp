@@ -1,4 +1,4 @@
-// Replaces every occurrence of one string by another of the same length in a sentence.
+// Substitueix cada aparicio d'una cadena per una altra de la mateixa llargada en una frase.
 #include <cstddef>
 #include <cstdio>
 #include <cstring>

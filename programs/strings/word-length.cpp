@@ -1,4 +1,4 @@
-// Reads one word and prints its number of characters.
+// Llegeix una paraula i n'escriu el nombre de caracters.
 #include <cstdio>
 
 #include "lectura.h"

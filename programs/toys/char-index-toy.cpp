@@ -1,4 +1,4 @@
-// Shows that the digit '3' used as a number is its character code, 51.
+// Mostra que la xifra '3' usada com a nombre es el seu codi de caracter, 51.
 #include <cstdio>
 
 #include "plataforma.h"

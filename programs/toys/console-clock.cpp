@@ -1,4 +1,4 @@
-// Shows the local time on one line, updated in place every second, until a key is pressed.
+// Mostra l'hora local en una linia, actualitzada al mateix lloc cada segon, fins que es prem una tecla.
 #include <cstdio>
 #include <ctime>
 

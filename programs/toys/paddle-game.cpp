@@ -1,4 +1,4 @@
-// Two-paddle ball game against the computer, redrawn every pass, until Esc.
+// Joc de pilota de dues pales contra l'ordinador. Tecles: fletxes o K i M mouen, espai, amunt o H serveixen, Esc acaba.
 #include <cstdio>
 
 #include "plataforma.h"

@@ -1,4 +1,4 @@
-// Builds a mine-field board around a random path and prints each stage.
+// Construeix un tauler de mines al voltant d'un cami a l'atzar i n'escriu cada etapa.
 #include <cstdio>
 #include <ctime>
 

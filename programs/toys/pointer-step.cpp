@@ -1,4 +1,4 @@
-// Moves a pointer one element on through a pointer to it; shows nothing.
+// Avanca un punter un element a traves d'un punter al punter. No mostra res i espera una tecla.
 #include "plataforma.h"
 
 int main() {

@@ -1,11 +1,11 @@
 #!/bin/sh
-# Installs the build into a temporary prefix and runs the launcher from there:
+# Installs the build, stripped, into a temporary prefix and runs the launcher from there:
 # its list, and one program through it, found in libexec/portafoli.
 set -eu
 construccio=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$construccio" --prefix "$prefix" >/dev/null
+cmake --install "$construccio" --prefix "$prefix" --strip >/dev/null
 test -x "$prefix/bin/portafoli"
 test -f "$prefix/share/man/man1/portafoli.1"
 test -x "$prefix/libexec/portafoli/contact-book"
@@ -14,5 +14,5 @@ test ! -e "$prefix/bin/contact-book"
 # Moved away from the build tree, the installed launcher still finds its programs.
 sortida=$(printf '0\n' | HOME="$prefix" "$prefix/bin/portafoli" --carpeta "$prefix/treball" contact-book)
 case "$sortida" in *Adeu!*) ;; *) echo "unexpected output: $sortida"; exit 1;; esac
-test -f "$prefix/treball/contact-book/agenda.dat"
+test -f "$prefix/treball/agenda.dat"
 echo "installed and run from $prefix"
