@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing need, when missing.
 set -euo pipefail
 # Extra packages may be named on the command line (make fuzz asks for clang).
-paquets=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev "$@")
+paquets=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev ninja-build "$@")
 falten=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falten+=("$p")
