@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "oracles.h"
 #include "programa.h"
 
 namespace {
@@ -336,14 +337,7 @@ class Informe : public ::testing::Test {
 };
 
 const std::string informe_tres = "Num Nom             Primer cognom   Segon cognom    Telefon   " + tres_files;
-std::string amb_crlf(const std::string &text) {
-  std::string r;
-  for (char c : text) {
-    if (c == '\n') r += '\r';
-    r += c;
-  }
-  return r;
-}
+using prova::amb_crlf;
 
 const std::string pregunta_informe = "\nInforme generat! Vols imprimir-lo? (s/n) ";
 
