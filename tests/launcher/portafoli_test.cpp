@@ -114,13 +114,8 @@ TEST(PortafoliTerminal, RunsAProgramOnTheSameTerminalAndShowsTheListAgain) {
   EXPECT_EQ(t.fila(0).substr(0, 35), "Portafoli de programes de consola -");
   // A program can also be picked by its name, from any screen.
   t.escriu("contact-book\r");
-  ASSERT_TRUE(t.espera_text("Opcio:"));
-  t.escriu("0\r");
-  ASSERT_TRUE(t.espera_text("Fixter guardat!"));
-  t.escriu(" ");
-  ASSERT_TRUE(t.espera_text("Adeu!"));
-  t.escriu(" ");
-  ASSERT_TRUE(t.espera_text("[contact-book ha acabat amb l'estat 0]"));
+  ASSERT_TRUE(t.passos(
+      {{"Opcio:", "0\r"}, {"Fixter guardat!", " "}, {"Adeu!", " "}, {"[contact-book ha acabat amb l'estat 0]"}}));
   EXPECT_TRUE(carpeta.existeix("contact-book/agenda.dat"));
   t.escriu(" ");
   ASSERT_TRUE(t.espera_text("Tria un numero"));
