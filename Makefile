@@ -3,12 +3,15 @@ BUILD := build
 ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# A new build folder is made for Ninja when it is there (prepara installs it):
+# its no-op and one-file rebuilds take a fraction of make's.
+GENERADOR = $(if $(wildcard $(1)/CMakeCache.txt),,$(if $(shell command -v ninja),-G Ninja))
 
-.PHONY: all prepara run test bench sweep fuzz format format-check clean
+.PHONY: all prepara run test bench sweep fuzz fuzz-smoke format format-check clean
 
 all: prepara
 	@echo "== Building into $(BUILD)/bin"
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 prepara:
@@ -19,40 +22,64 @@ prepara:
 # launcher, which runs every program in ~/.local/share/portafoli/.
 run:
 	@./scripts/prepara.sh --programes
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(BUILD) --target programes -j$(JOBS)
 	./$(BUILD)/bin/portafoli
 
-test: all
-	@echo "== Running the tests"
-	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
-	@echo "== Building with AddressSanitizer and UndefinedBehaviorSanitizer into $(ASAN)"
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+# Every test, against the plain programs and against the same programs built
+# with AddressSanitizer and UndefinedBehaviorSanitizer. The tests of the
+# programs are built once, in the plain build, and run against both folders
+# of programs; the sanitizer build adds its programs and the unit tests,
+# which run the layer's and the libraries' code in process.
+test: prepara
+	@echo "== Building the programs and the tests into $(BUILD)"
+	cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCONSTRUCCIO_SANITITZADA=$(CURDIR)/$(ASAN) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+	@echo "== Building the programs and the unit tests with AddressSanitizer and UndefinedBehaviorSanitizer into $(ASAN)"
+	cmake -S . -B $(ASAN) $(call GENERADOR,$(ASAN)) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DPROVES_PROGRAMES=OFF >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
-	@echo "== Running the tests under the sanitizers"
+	@echo "== Running the tests (asan.*: against the sanitizer build's programs)"
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	@echo "== Running the unit tests under the sanitizers"
 	ctest --test-dir $(ASAN) --output-on-failure -j$(JOBS)
 
 # The sweep of every program with twenty rounds of random input instead of one.
 sweep: prepara
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+	cmake -S . -B $(ASAN) $(call GENERADOR,$(ASAN)) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DPROVES_PROGRAMES=OFF >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
-	ESCOMBRADA_RONDES=20 $(ASAN)/test-bin/sweep_test
+	cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCONSTRUCCIO_SANITITZADA=$(CURDIR)/$(ASAN) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target sweep_test
+	DIR_PROGRAMES=$(CURDIR)/$(ASAN)/bin ESCOMBRADA_RONDES=20 $(BUILD)/test-bin/sweep_test
 
-# Each fuzz target for FUZZ_SECONDS (60) seconds, from a copy of its seed corpus.
+# The fuzz targets, built with clang's libFuzzer, each run from a copy of its
+# seed corpus (fuzz/corpus/<target>/) with the limit given.
 FUZZ := $(BUILD)/fuzz
-FUZZ_SECONDS ?= 60
-fuzz: prepara
+OBJECTIUS_FUZZ := $(patsubst fuzz/%_fuzz.cpp,%,$(wildcard fuzz/*_fuzz.cpp))
+define fuzz_amb
 	@command -v clang++ >/dev/null || ./scripts/prepara.sh clang
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(call GENERADOR,$(FUZZ)) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
 	cmake --build $(FUZZ) -j$(JOBS)
-	@for t in tecles lectura entrada data taules cadenes; do \
+	@for t in $(OBJECTIUS_FUZZ); do \
 	  rm -rf $(FUZZ)/corpus-$$t && cp -r fuzz/corpus/$$t $(FUZZ)/corpus-$$t; \
-	  echo "== fuzz-$$t for $(FUZZ_SECONDS) s"; \
-	  $(FUZZ)/bin/fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus-$$t \
-	    > $(FUZZ)/fuzz-$$t.log 2>&1; estat=$$?; \
+	  echo "== fuzz-$$t ($(1))"; \
+	  $(FUZZ)/bin/fuzz-$$t $(1) -print_final_stats=1 $(FUZZ)/corpus-$$t > $(FUZZ)/fuzz-$$t.log 2>&1; estat=$$?; \
 	  grep -E "stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY" $(FUZZ)/fuzz-$$t.log; \
 	  [ $$estat -eq 0 ] || { echo "fuzz-$$t found a fault: $(FUZZ)/fuzz-$$t.log"; exit 1; }; \
 	done
+endef
+
+# Each fuzz target for FUZZ_SECONDS (60) seconds.
+FUZZ_SECONDS ?= 60
+fuzz: prepara
+	$(call fuzz_amb,-max_total_time=$(FUZZ_SECONDS))
+
+# Each fuzz target for FUZZ_RUNS (4000) inputs, a few seconds at most: CI's
+# check that every target and its oracle still build and hold.
+FUZZ_RUNS ?= 4000
+fuzz-smoke: prepara
+	$(call fuzz_amb,-runs=$(FUZZ_RUNS) -max_total_time=20)
 
 bench: prepara
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DBENCHMARKS=ON -DTESTS=OFF >/dev/null

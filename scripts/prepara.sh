@@ -8,7 +8,7 @@ paquets=(cmake g++ make)
 if [ "${1:-}" = --programes ]; then
   shift
 else
-  paquets+=(pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev)
+  paquets+=(pkg-config libgtest-dev libgmock-dev libbenchmark-dev libvterm-dev ninja-build)
 fi
 paquets+=("$@")
 falten=()

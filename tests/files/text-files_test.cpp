@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "oracles.h"
 #include "programa.h"
 #include "terminal.h"
 
@@ -20,15 +21,7 @@ using prova::Fitxers;
 
 const std::string adeu = "\n\nAdeu!";
 
-// The text as text mode stores it: each line feed preceded by a CR.
-std::string amb_cr(const std::string &text) {
-  std::string r;
-  for (char c : text) {
-    if (c == '\n') r.push_back('\r');
-    r.push_back(c);
-  }
-  return r;
-}
+using prova::amb_crlf;
 
 // Lines of 80, 81 and 250 characters, a NUL, bytes above 0x7F (0xFF
 // included) and a last line without its line feed.
@@ -54,7 +47,7 @@ TEST(CharWriter, CopiesInputIntoProvaWithCrLf) {
           {.nom = "mixed text",
            .entrada = text_mixt,
            .sortida = "\nFi del fitxer!",
-           .despres = Fitxers {{"prova.txt", amb_cr(text_mixt)}}},
+           .despres = Fitxers {{"prova.txt", amb_crlf(text_mixt)}}},
           {.nom = "replaces older content",
            .entrada = "nou\n",
            .sortida = "\nFi del fitxer!",
@@ -76,7 +69,7 @@ TEST(LineWriter, CopiesInputIntoProvaWithCrLf) {
                       {.nom = "mixed text",
                        .entrada = text_mixt,
                        .sortida = adeu,
-                       .despres = Fitxers {{"prova.txt", amb_cr(text_mixt)}}},
+                       .despres = Fitxers {{"prova.txt", amb_crlf(text_mixt)}}},
                       {.nom = "replaces older content",
                        .entrada = "x",
                        .sortida = adeu,
@@ -94,7 +87,7 @@ TEST(LineWriter, CopiesInputIntoProvaWithCrLf) {
 
 TEST(TextDumpAndLineReader, ShowProvaUnchanged) {
   // CR LF is read as a line feed; a lone LF or CR stays as it is.
-  const std::string en_disc = amb_cr(text_mixt) + "\nlf sol\rcr sol\r";
+  const std::string en_disc = amb_crlf(text_mixt) + "\nlf sol\rcr sol\r";
   const std::string mostrat = text_mixt + "\nlf sol\rcr sol\r";
   prova::comprova("text-dump",
                   {

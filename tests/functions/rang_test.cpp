@@ -46,18 +46,15 @@ TEST(NumerosForaDeRang, AreAskedAgainInEveryProgram) {
 
 TEST(NumerosForaDeRang, TheEndsOfTheRangeAreNumbers) {
   const std::string nombre = "\nIntrodueix un nombre: ";
-  prova::Dialeg gran, petit, tots_dos;
-  gran.pregunta(nombre, "2147483647").diu("\nEl total es: 10");
-  petit.pregunta(nombre, "-2147483648").diu("\nEl total es: 10");
-  tots_dos.pregunta("\nEscriu dos nombres, separats per espai: ", "2147483647 -2147483648")
-      .diu(
-          "El m\xE0"
-          "xim es: 2147483647, i el minim es: -2147483648\n");
+  using D = prova::Dialeg;
   prova::comprova("digit-count", {
-                                     {.nom = "largest", .entrada = gran.entrada, .sortida = gran.sortida},
-                                     {.nom = "smallest", .entrada = petit.entrada, .sortida = petit.sortida},
+                                     D("largest").pregunta(nombre, "2147483647").diu("\nEl total es: 10"),
+                                     D("smallest").pregunta(nombre, "-2147483648").diu("\nEl total es: 10"),
                                  });
-  prova::comprova("max-min", {{.nom = "both ends", .entrada = tots_dos.entrada, .sortida = tots_dos.sortida}});
+  prova::comprova("max-min", {D("both ends")
+                                  .pregunta("\nEscriu dos nombres, separats per espai: ", "2147483647 -2147483648")
+                                  .diu("El m\xE0"
+                                       "xim es: 2147483647, i el minim es: -2147483648\n")});
 }
 
 }  // namespace

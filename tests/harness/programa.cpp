@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 extern char **environ;
@@ -55,8 +56,26 @@ Fitxers CarpetaTemporal::fitxers() const {
   return r;
 }
 
+// The folder of the programs under test is chosen when the test runs, so
+// that one test binary checks both the plain and the sanitizer builds: the
+// variable DIR_PROGRAMES names it (ctest sets it for every test), and
+// without it the bin/ folder beside the test's own test-bin/ is taken.
+std::string dir_programes() {
+  if (const char *dir = std::getenv("DIR_PROGRAMES"); dir && *dir) return dir;
+  std::error_code error;
+  fs::path propi = fs::read_symlink("/proc/self/exe", error);
+  if (error) throw std::runtime_error("cannot find the programs: set DIR_PROGRAMES");
+  return (propi.parent_path().parent_path() / "bin").string();
+}
+
 std::string cami_programa(const std::string &nom) {
-  return nom.find('/') != std::string::npos ? nom : std::string(DIR_PROGRAMES) + "/" + nom;
+  return nom.find('/') != std::string::npos ? nom : dir_programes() + "/" + nom;
+}
+
+bool sanititzat(const std::string &nom) {
+  std::ifstream f(cami_programa(nom), std::ios::binary);
+  std::string contingut((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  return contingut.find("__asan_init") != std::string::npos;
 }
 
 namespace {

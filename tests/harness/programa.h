@@ -46,7 +46,7 @@ struct Resultat {
 };
 
 struct Execucio {
-  std::string programa;                                          // deliverable name, from build/bin
+  std::string programa;                                          // deliverable name, from dir_programes()
   std::string entrada;                                           // bytes on standard input, then end of input
   std::vector<std::string> arguments = {};                       // after the program name
   std::string carpeta = {};                                      // working folder (required)
@@ -56,8 +56,16 @@ struct Execucio {
   std::size_t sortida_maxima = 0;  // when not 0, the program is killed past this much output
 };
 
+// The folder of the built programs under test: $DIR_PROGRAMES, or else the
+// bin/ folder of the build the test binary belongs to.
+std::string dir_programes();
+
 // Full path of a built deliverable (a name with a slash is a path already).
 std::string cami_programa(const std::string &nom);
+
+// Whether a built program carries AddressSanitizer (it is one of the
+// sanitizer build's): told by the program file, not by how the test was built.
+bool sanititzat(const std::string &nom);
 
 // Runs to the end (or to the time limit) and collects what it printed.
 Resultat executa(const Execucio &execucio);

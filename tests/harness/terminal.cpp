@@ -2,6 +2,7 @@
 #include "terminal.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -147,6 +148,20 @@ bool Terminal::espera(const std::function<bool()> &condicio, int ms) {
 
 bool Terminal::espera_text(const std::string &text, int ms) {
   return espera([&] { return pantalla().find(text) != std::string::npos; }, ms);
+}
+
+bool Terminal::passos(const std::vector<PasTerminal> &llista, int ms) {
+  for (std::size_t i = 0; i < llista.size(); i++) {
+    const PasTerminal &pas = llista[i];
+    if (!pas.espera.empty() && !espera_text(pas.espera, ms)) {
+      ADD_FAILURE() << "step " << i + 1 << " of " << llista.size() << ": \"" << pas.espera
+                    << "\" did not show (then typing \"" << visible(pas.escriu) << "\"); the screen:\n"
+                    << pantalla();
+      return false;
+    }
+    escriu(pas.escriu);
+  }
+  return true;
 }
 
 int Terminal::espera_final(int ms) {

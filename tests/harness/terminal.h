@@ -20,6 +20,13 @@ struct MidaTerminal {
   int files = 25, columnes = 80;
 };
 
+// One step of a session on the terminal: wait until a text shows on the
+// screen (nothing to wait for when empty), then type some bytes.
+struct PasTerminal {
+  std::string espera;
+  std::string escriu = {};
+};
+
 class Terminal {
  public:
   static constexpr int files = 25, columnes = 80;  // the default size
@@ -39,6 +46,11 @@ class Terminal {
   // returns whether it did.
   bool espera(const std::function<bool()> &condicio, int ms = 10000);
   bool espera_text(const std::string &text, int ms = 10000);
+  // Goes through the steps in order. A text that does not show in time is a
+  // test failure that names its step and shows the screen; the steps after
+  // it are not taken. Returns whether every step was.
+  //   ASSERT_TRUE(t.passos({{"Opcio:", "1\r"}, {"Fica el NOM", "Anna\r"}}));
+  bool passos(const std::vector<PasTerminal> &passos, int ms = 10000);
   // Closes the terminal under the program, as a closed window or a dropped
   // line does; nothing can be typed or seen after it.
   void penja();

@@ -21,10 +21,8 @@ TEST(ContactBookTerminal, MenuPausesAndGoodbye) {
   EXPECT_EQ(t.columna_cursor(), 15);
 
   t.escriu("1\r");
-  ASSERT_TRUE(t.espera_text("Fica el NOM del nou contacte:"));
-  t.escriu("Anna Maria\r");
-  ASSERT_TRUE(t.espera_text("Fica el PRIMER COGNOM"));
-  t.escriu("Pla\rPuig\r931234567\r");
+  ASSERT_TRUE(t.passos(
+      {{"Fica el NOM del nou contacte:", "Anna Maria\r"}, {"Fica el PRIMER COGNOM", "Pla\rPuig\r931234567\r"}}));
   ASSERT_TRUE(t.espera([&] { return t.fila(19) == "        Opcio:"; }));
 
   // The listing stays on screen until a key is pressed.
@@ -41,10 +39,8 @@ TEST(ContactBookTerminal, MenuPausesAndGoodbye) {
   EXPECT_EQ(t.fila(20), "");
 
   t.escriu("0\r");
-  ASSERT_TRUE(t.espera_text("Fixter guardat!"));
-  t.escriu(" ");
-  ASSERT_TRUE(t.espera_text("Adeu!"));
-  t.escriu("\x1b[A");  // an arrow is a single key for the last pause
+  // An arrow is a single key for the last pause.
+  ASSERT_TRUE(t.passos({{"Fixter guardat!", " "}, {"Adeu!", "\x1b[A"}}));
   EXPECT_EQ(t.espera_final(), 0);
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
   EXPECT_EQ(carpeta.llegeix("agenda.dat").size(), 60u);
@@ -53,12 +49,7 @@ TEST(ContactBookTerminal, MenuPausesAndGoodbye) {
 TEST(ContactBookTerminal, CtrlDAtTheMenuSavesAndEnds) {
   CarpetaTemporal carpeta;
   Terminal t("contact-book", carpeta.cami());
-  ASSERT_TRUE(t.espera_text("Opcio:"));
-  t.escriu("\x04");
-  ASSERT_TRUE(t.espera_text("Fixter guardat!"));
-  t.escriu("a");
-  ASSERT_TRUE(t.espera_text("Adeu!"));
-  t.escriu("b");
+  ASSERT_TRUE(t.passos({{"Opcio:", "\x04"}, {"Fixter guardat!", "a"}, {"Adeu!", "b"}}));
   EXPECT_EQ(t.espera_final(), 0);
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
   EXPECT_TRUE(carpeta.existeix("agenda.dat"));

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "dialeg.h"
+#include "oracles.h"
 #include "programa.h"
 
 namespace {
@@ -65,25 +67,21 @@ const std::string tres_registres = registre(0, "Pere", "Puig", "Vila", "93111223
                                    registre(2, "Joan", "Font", "Soler", "972000111");
 
 TEST(ContactBook, MenuListingAndExit) {
-  prova::comprova("contact-book",
-                  {
-                      {.nom = "exit at once saves an empty book",
-                       .entrada = "0\n",
-                       .sortida = menu + adeu,
-                       .despres = Fitxers {{"agenda.dat", ""}}},
-                      {.nom = "empty book listing waits for a key",
-                       .entrada = "3\nk0\n",
-                       .sortida = menu + capsalera + buida + menu + adeu},
-                      {.nom = "incorrect options",
-                       .entrada = "11\nk-1\nk7 extra\n0\n",
-                       .sortida = menu + "Opcio incorrecta" + menu + "Opcio incorrecta" + menu + menu + adeu},
-                      {.nom = "a reply that is not a number is an incorrect option and its line is dropped",
-                       .entrada = "abc 3\nk0\n",
-                       .sortida = menu + "Opcio incorrecta" + menu + adeu},
-                      {.nom = "the rest of the option line is dropped",
-                       .entrada = "3 1 2\nk0\n",
-                       .sortida = menu + capsalera + buida + menu + adeu},
-                  });
+  using namespace prova::pas;
+  using D = prova::Dialeg;
+  const std::string incorrecta = "Opcio incorrecta";
+  prova::comprova(
+      "contact-book",
+      {
+          D("exit at once saves an empty book", menu, {tria("0"), diu(adeu)}).despres({{"agenda.dat", ""}}),
+          D("empty book listing waits for a key", menu, {tria("3"), pausa(capsalera + buida), tria("0"), diu(adeu)}),
+          D("incorrect options", menu,
+            {tria("11"), pausa(incorrecta), tria("-1"), pausa(incorrecta), tria("7 extra"), tria("0"), diu(adeu)}),
+          D("a reply that is not a number is an incorrect option and its line is dropped", menu,
+            {tria("abc 3"), pausa(incorrecta), tria("0"), diu(adeu)}),
+          D("the rest of the option line is dropped", menu,
+            {tria("3 1 2"), pausa(capsalera + buida), tria("0"), diu(adeu)}),
+      });
 }
 
 TEST(ContactBook, EnteringContacts) {
@@ -340,14 +338,7 @@ class Informe : public ::testing::Test {
 };
 
 const std::string informe_tres = "Num Nom             Primer cognom   Segon cognom    Telefon   " + tres_files;
-std::string amb_crlf(const std::string &text) {
-  std::string r;
-  for (char c : text) {
-    if (c == '\n') r += '\r';
-    r += c;
-  }
-  return r;
-}
+using prova::amb_crlf;
 
 const std::string pregunta_informe = "\nInforme generat! Vols imprimir-lo? (s/n) ";
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialeg.h"
 #include "programa.h"
 
 namespace {
@@ -162,30 +163,26 @@ const Classe classe = {.assignatures = {"Quimica organica", "Fisica", "quimica",
                        }};
 
 TEST(GradeBook, MenuChoices) {
+  using namespace prova::pas;
+  using D = prova::Dialeg;
   prova::comprova(
       "grade-book",
       {
-          {.nom = "0 ends at once", .entrada = "0\n", .sortida = menu + adeu},
-          {.nom = "the rest of the 0 line is dropped", .entrada = "0 i prou\n", .sortida = menu + adeu},
-          {.nom = "Enter alone shows the menu again, with no pause",
-           .entrada = "\n\n0\n",
-           .sortida = menu + menu + menu + adeu},
-          {.nom = "incorrect choices, each followed by a pause",
-           .entrada = "x\nk 1\nk9\nk5abc\nk0\n",
-           .sortida = menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + adeu},
-          {.nom = "2xyz runs 2",
-           .entrada = "2xyz\nanna\nk0\n",
-           .sortida = menu + pregunta_alumne + no_trobat + sense_notes + menu + adeu},
-          {.nom = "a pause takes one key: the rest of its line is the next choice",
-           .entrada = "x\n90\n",
-           .sortida = menu + incorrecta + menu + adeu},
-          {.nom = "a key line at a pause leaves its line feed: the menu shows again",
-           .entrada = "x\n9\n0\n",
-           .sortida = menu + incorrecta + menu + menu + adeu},
-          {.nom = "queries before any entry find nothing; the listing is empty",
-           .entrada = "2\nanna\nk3\nquimica\nk4\nk0\n",
-           .sortida = menu + pregunta_alumne + no_trobat + sense_notes + menu + pregunta_assignatura + no_trobada +
-                      menu + menu + adeu},
+          D("0 ends at once", menu, {tria("0"), diu(adeu)}),
+          D("the rest of the 0 line is dropped", menu, {tria("0 i prou"), diu(adeu)}),
+          D("Enter alone shows the menu again, with no pause", menu, {tria(""), tria(""), tria("0"), diu(adeu)}),
+          D("incorrect choices, each followed by a pause", menu,
+            {tria("x"), pausa(incorrecta), tria(" 1"), pausa(incorrecta), tria("9"), pausa(incorrecta), tria("5abc"),
+             pausa(incorrecta), tria("0"), diu(adeu)}),
+          D("2xyz runs 2", menu,
+            {tria("2xyz"), pregunta(pregunta_alumne, "anna"), pausa(no_trobat + sense_notes), tria("0"), diu(adeu)}),
+          D("a pause takes one key: the rest of its line is the next choice", menu,
+            {tria("x"), pausa(incorrecta, '9'), tria("0"), diu(adeu)}),
+          D("a key line at a pause leaves its line feed: the menu shows again", menu,
+            {tria("x"), pausa(incorrecta, '9'), tria(""), tria("0"), diu(adeu)}),
+          D("queries before any entry find nothing; the listing is empty", menu,
+            {tria("2"), pregunta(pregunta_alumne, "anna"), pausa(no_trobat + sense_notes), tria("3"),
+             pregunta(pregunta_assignatura, "quimica"), pausa(no_trobada), tria("4"), pausa(), tria("0"), diu(adeu)}),
       });
 }
 

@@ -22,14 +22,7 @@ std::size_t vegades(const std::string &text, const std::string &tros) {
 TEST(ScreenResume, TheDrawingIsRepaintedFromTheConsoleAfterAResume) {
   CarpetaTemporal carpeta;
   Terminal t("line-draw", carpeta.cami());
-  ASSERT_TRUE(t.espera_text("X1:"));
-  t.escriu("2\r");
-  ASSERT_TRUE(t.espera_text("Y1:"));
-  t.escriu("2\r");
-  ASSERT_TRUE(t.espera_text("X2:"));
-  t.escriu("4\r");
-  ASSERT_TRUE(t.espera_text("Y2:"));
-  t.escriu("3\r");
+  ASSERT_TRUE(t.passos({{"X1:", "2\r"}, {"Y1:", "2\r"}, {"X2:", "4\r"}, {"Y2:", "3\r"}}));
   ASSERT_TRUE(t.espera([&] { return t.fila(2).find("***") != std::string::npos; }));
   t.senyal(SIGTSTP);
   ASSERT_TRUE(t.espera_aturada());
