@@ -4,8 +4,10 @@
 // Every program links this layer. Before main it puts the standard streams
 // on the console: standard input then delivers one line per refill and never
 // reads past it (so pauses and key reads see the next line), and standard
-// output is fully buffered and flushed before every wait, so a frame reaches
-// the terminal in one write.
+// output is gathered with the layer's own sequences in one buffer that goes
+// out in one write before every wait, so a frame reaches the terminal in
+// one write. On a terminal without escape sequences (TERM unset, empty or
+// "dumb") none is sent; with NO_COLOR set the colours stay the terminal's.
 #ifndef PLATAFORMA_H
 #define PLATAFORMA_H
 
@@ -30,8 +32,10 @@ int _getch();
 // Non-zero when a key is waiting (always at end of input).
 int _kbhit();
 // Registers the function that redraws a full-screen program after it was
-// suspended (Ctrl-Z) and resumed. It runs in the program's own flow, at its
-// next key read, key poll, pause, sleep or line read, never inside a signal.
+// suspended (Ctrl-Z) and resumed, and after the terminal changed size
+// (SIGWINCH; mida_terminal then gives the new size). It runs in the
+// program's own flow, at its next key read, key poll, pause, sleep or line
+// read (a key wait ends for it), never inside a signal.
 void en_reprendre(void (*redibuixa)());
 // Clears for the next frame of a full-screen animation, where it would run
 // "cls": through a pipe one form feed; on a terminal the first frame clears
@@ -46,10 +50,15 @@ void amaga_cursor();
 // or back on the normal one (false): the shell's screen and its history are
 // there intact when the program leaves it, or ends in any way.
 void pantalla_alternativa(bool activa);
-// The terminal's rows and columns, 0 when unknown (not a terminal).
+// The terminal's rows and columns, 0 when unknown (not a terminal); read
+// again after every change of size.
 void mida_terminal(int &files, int &columnes);
 // On a terminal known to be smaller than 80 x 25, says so, waits for a key
-// and clears the screen. Called first by full-screen programs.
+// and clears the screen; made smaller later, the next frame of nou_quadre
+// does the same until it is big enough, then draws the whole frame. On a
+// terminal that cannot place the cursor (TERM unset, empty or "dumb"),
+// says so, waits for a key and ends the program. Called first by
+// full-screen programs.
 void avis_pantalla_completa();
 // Sleeps for that many milliseconds.
 void _sleep(unsigned long ms);

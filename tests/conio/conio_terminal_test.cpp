@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "conio.h"
@@ -57,6 +58,22 @@ TEST(ConioTerminal, EveryAttributeGivesItsColours) {
   // The appearance put back at the end, after the last colour.
   EXPECT_EQ(t.bytes().size() - 15, t.bytes().rfind("\x1b[0m\x1b[?25h\x1b[0 q"));
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+}
+
+TEST(ConioTerminal, NoColorKeepsTheDefaultColours) {
+  CarpetaTemporal carpeta;
+  setenv("NO_COLOR", "1", 1);
+  Terminal t(programa, carpeta.cami(), {"atributs"});
+  unsetenv("NO_COLOR");
+  ASSERT_TRUE(marcat(t));
+  for (int a = 0; a < 256; a++) {
+    Terminal::Cella c = t.cella(a / 16, (a % 16) * 2);
+    ASSERT_EQ('X', c.caracter) << a;
+    EXPECT_EQ(-1, c.primer_pla) << a;
+    EXPECT_EQ(-1, c.fons) << a;
+  }
+  t.escriu("q");
+  EXPECT_EQ(0, t.espera_final());
 }
 
 TEST(ConioTerminal, CursorTypes) {

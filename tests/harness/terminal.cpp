@@ -96,6 +96,17 @@ Terminal::~Terminal() {
   close(esclau_);
 }
 
+void Terminal::redimensiona(Mida mida) {
+  llegeix(0);
+  files_ = mida.files;
+  columnes_ = mida.columnes;
+  vterm_set_size(vt_, files_, columnes_);
+  winsize w {};
+  w.ws_row = static_cast<unsigned short>(files_);
+  w.ws_col = static_cast<unsigned short>(columnes_);
+  ioctl(mestre_, TIOCSWINSZ, &w);
+}
+
 void Terminal::escriu(const std::string &bytes) {
   if (mestre_ < 0) return;
   std::size_t fet = 0;

@@ -54,6 +54,9 @@ class Terminal {
   // Closes the terminal under the program, as a closed window or a dropped
   // line does; nothing can be typed or seen after it.
   void penja();
+  // Gives the terminal a new size, as a resized window does (the program
+  // gets SIGWINCH); the screen keeps what fits.
+  void redimensiona(Mida mida);
   // Sends a signal to the program.
   void senyal(int senyal);
   // Waits for the program to end; its exit status, or -1 on time-out.

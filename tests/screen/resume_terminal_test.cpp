@@ -48,9 +48,45 @@ TEST(ScreenResume, ThePaddleGameClearsTheScreenForItsFirstFrameAfterAResume) {
   t.senyal(SIGCONT);
   ASSERT_TRUE(t.espera([&] { return t.bytes().find("\x1b[2J", abans) != std::string::npos; }));
   ASSERT_TRUE(t.espera([&] { return t.bytes().find("Marcador:", abans) != std::string::npos; }));
+  EXPECT_FALSE(t.cursor_visible());  // hidden again, as before the suspend
   t.escriu("\x1b");
   EXPECT_EQ(t.espera_final(), 0);
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+}
+
+// A window made too small under the game: the notice, the game waiting;
+// big enough again and a key, the whole frame drawn anew.
+TEST(ScreenResize, ThePaddleGameWaitsOnASmallWindowAndRedrawsOnABigOne) {
+  CarpetaTemporal carpeta;
+  Terminal t("paddle-game", carpeta.cami());
+  ASSERT_TRUE(t.espera_text("Marcador:"));
+  t.redimensiona({20, 70});
+  ASSERT_TRUE(t.espera_text("El terminal te 70 columnes i 20 files")) << t.pantalla();
+  t.redimensiona({25, 80});
+  std::size_t abans = t.bytes().size();
+  t.escriu("x");
+  ASSERT_TRUE(t.espera([&] {
+    return t.fila(0).starts_with("Marcador:") && t.fila(2).find("[=========]") != std::string::npos;
+  })) << t.pantalla();
+  EXPECT_NE(std::string::npos, t.bytes().find("\x1b[2J", abans));
+  EXPECT_FALSE(t.cursor_visible());
+  t.escriu("\x1b");
+  EXPECT_EQ(t.espera_final(), 0);
+}
+
+// On a terminal that takes no escape sequences the screen programs say so,
+// wait for a key and end, having sent none.
+TEST(ScreenDumb, ScreenProgramsSayTheyCannotPlaceTheCursor) {
+  for (const char *programa : {"paddle-game", "bouncing-ball", "line-draw"}) {
+    CarpetaTemporal carpeta;
+    Terminal t("/usr/bin/env", carpeta.cami(), {"TERM=dumb", prova::cami_programa(programa)});
+    ASSERT_TRUE(t.espera_text("Aquest terminal no pot situar el cursor, i aquest programa ho necessita.")) << programa;
+    EXPECT_TRUE(t.espera_text("Premeu qualsevol tecla per continuar . . ."));
+    t.escriu("x");
+    EXPECT_EQ(t.espera_final(), 0) << programa;
+    EXPECT_EQ(std::string::npos, t.bytes().find('\x1b')) << programa;
+    EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
+  }
 }
 
 // A lone Esc typed while the clock sleeps ends it at the next poll: one more
