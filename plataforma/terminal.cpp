@@ -179,10 +179,13 @@ void repren() {
 // discards any pending stop; one that came even earlier is seen through
 // continuat, and the stop is dropped here.
 void en_suspendre(int) {
-  suspenent = 1;
+  // First of all, and not through raise, which blocks every signal around
+  // its call: a stop signal clears a SIGCONT still pending, and a SIGCONT
+  // that came before this one must have run en_continuar already.
   int error = errno;
-  instal_la(SIGTSTP, SIG_DFL);
-  raise(SIGTSTP);
+  tgkill(getpid(), gettid(), SIGTSTP);
+  suspenent = 1;
+  instal_la(SIGTSTP, SIG_DFL);  // when it is unblocked, the held one stops the program
   int era_cru = mode_cru;
   restaura_tot_senyal();
   cru_en_aturar = era_cru;
