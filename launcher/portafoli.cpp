@@ -280,7 +280,7 @@ std::string carpeta_absoluta(std::string nom) {
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int principal(int argc, char **argv) {
   int i = 1;
   std::optional<std::string> carpeta;
   for (; i < argc && argv[i][0] == '-'; i++) {
@@ -344,4 +344,12 @@ int main(int argc, char **argv) {
   }
   if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) return menu_terminal();
   return menu_linies();
+}
+
+// The output goes out before the static objects go (the console's screen
+// model, which linking the text console library brings, watches it).
+int main(int argc, char **argv) {
+  int estat = principal(argc, argv);
+  std::fflush(stdout);
+  return estat;
 }
