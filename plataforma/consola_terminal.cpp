@@ -222,9 +222,11 @@ class ConsolaTerminal : public Consola {
   bool colors_ = true;
 };
 
+// Never destroyed: the program's last output, flushed after the static
+// objects are gone, may still reach the console.
 ConsolaTerminal &dispositiu() {
-  static ConsolaTerminal consola;
-  return consola;
+  static auto *consola = new ConsolaTerminal;
+  return *consola;
 }
 
 void repinta_en_reprendre() { dispositiu().repinta_tot(); }
