@@ -59,33 +59,6 @@ bool crea_carpetes(const std::string &cami) {
   return stat(cami.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The characters of the console's code page, bytes 128 to 255, which a
-// UTF-8 terminal's typed line arrives in.
-constexpr char16_t pagina_codis[] =
-    u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜø£Ø×ƒáíóúñÑªº¿®¬½¼¡«»░▒▓│┤ÁÂÀ©╣║╗╝¢¥┐└┴┬├─┼ãÃ╚╔╩╦╠═╬¤ðÐÊËÈıÍÎÏ┘┌█▄¦Ì▀"
-    u"ÓßÔÒõÕµþÞÚÛÙýÝ¯´\u00AD±‗¾¶§÷¸°¨·¹³²■\u00A0";
-static_assert(sizeof pagina_codis / sizeof pagina_codis[0] == 129);
-
-void afegeix_utf8(std::string &r, char16_t c) {
-  if (c < 0x800) {
-    r.push_back(static_cast<char>(0xC0 | (c >> 6)));
-  } else {
-    r.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    r.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-  }
-  r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-}
-
-bool terminal_utf8() {
-  const char *abans = std::setlocale(LC_CTYPE, nullptr);
-  std::string desat = abans ? abans : "C";
-  std::setlocale(LC_CTYPE, "");
-  const char *joc = nl_langinfo(CODESET);
-  bool utf8 = joc && (std::strcmp(joc, "UTF-8") == 0 || std::strcmp(joc, "utf8") == 0);
-  std::setlocale(LC_CTYPE, desat.c_str());
-  return utf8;
-}
-
 // The screen of the line interface, as plain lines.
 void mostra(const std::vector<Pantalla> &totes, std::size_t n, const std::string &missatge) {
   const Pantalla &p = totes[n];
@@ -109,35 +82,22 @@ void mostra(const std::vector<Pantalla> &totes, std::size_t n, const std::string
 
 }  // namespace
 
+// Typed names reach the programs as the user typed them: on a UTF-8
+// terminal the code page bytes the layer delivers go back to UTF-8, and a
+// name shown goes to the layer as the code page bytes that show it.
+bool utf8_a(int fd) { return isatty(fd) && plataforma::terminal_utf8(); }
+
 void afegeix_caracter(std::string &text, int codi) {
-  static const bool desfes = isatty(STDIN_FILENO) && terminal_utf8();
+  static const bool desfes = utf8_a(STDIN_FILENO);
   if (desfes && codi >= 128 && codi < 256)
-    afegeix_utf8(text, pagina_codis[codi - 128]);
+    text += plataforma::de_pagina_codis(std::string(1, static_cast<char>(codi)));
   else
     text.push_back(static_cast<char>(codi));
 }
 
 std::string per_mostrar(std::string_view text) {
-  static const bool converteix = isatty(STDOUT_FILENO) && terminal_utf8();
-  if (!converteix) return std::string(text);
-  std::string r;
-  for (std::size_t i = 0; i < text.size();) {
-    unsigned char b = static_cast<unsigned char>(text[i]);
-    std::size_t mida = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
-    if (mida == 1 || i + mida > text.size()) {
-      r.push_back(b < 0x80 ? static_cast<char>(b) : '?');
-      i++;
-      continue;
-    }
-    char32_t c = mida == 2 ? b & 0x1F : mida == 3 ? b & 0x0F : b & 0x07;
-    for (std::size_t k = 1; k < mida; k++) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    char byte = '?';
-    for (int k = 0; k < 128; k++)
-      if (pagina_codis[k] == c) byte = static_cast<char>(128 + k);
-    r.push_back(byte);
-    i += mida;
-  }
-  return r;
+  static const bool converteix = utf8_a(STDOUT_FILENO);
+  return converteix ? plataforma::a_pagina_codis(text) : std::string(text);
 }
 
 bool llegeix_linia(std::string &linia) {

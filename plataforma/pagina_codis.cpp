@@ -8,6 +8,7 @@
 #include <string>
 
 #include "intern.h"
+#include "plataforma.h"
 #include "tecles.h"
 
 namespace plataforma::intern {
@@ -114,3 +115,22 @@ std::string a_pagina_codis(const char *dades, std::size_t mida) {
 }
 
 }  // namespace plataforma::intern
+
+bool plataforma::terminal_utf8() { return intern::locale_utf8(); }
+
+std::string plataforma::de_pagina_codis(std::string_view bytes) {
+  std::string r;
+  r.reserve(bytes.size());
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 128)
+      r.push_back(c);
+    else
+      intern::afegeix_glif(b, r);
+  }
+  return r;
+}
+
+std::string plataforma::a_pagina_codis(std::string_view text) {
+  return intern::a_pagina_codis(text.data(), text.size());
+}
