@@ -69,8 +69,11 @@ void recupera_terminal(pid_t grup, const termios &mode) {
 }
 
 // This launcher stops as its program did, so that the shell sees one stopped
-// job; it goes on at the shell's fg (or bg). A group that no shell watches
-// does not stop on SIGTSTP: then it goes on at once.
+// job; it goes on at the shell's fg (or bg). The whole of the launcher's own
+// group stops, as the terminal's stop key would stop it: started by a
+// process that shares the group (make run), that process stops too, and the
+// shell sees its job stopped. A group that no shell watches does not stop on
+// SIGTSTP: then it goes on at once.
 void atura_com(int senyal) {
   int propi = senyal == SIGSTOP ? SIGSTOP : SIGTSTP;
   struct sigaction defecte {
@@ -80,7 +83,7 @@ void atura_com(int senyal) {
   sigaction(SIGTSTP, &defecte, &previa);
   sigset_t tstp = nomes(SIGTSTP), mascara;
   sigprocmask(SIG_UNBLOCK, &tstp, &mascara);
-  raise(propi);
+  if (kill(0, propi) != 0) raise(propi);
   sigprocmask(SIG_SETMASK, &mascara, nullptr);
   sigaction(SIGTSTP, &previa, nullptr);
 }
