@@ -297,6 +297,18 @@ int espera_entrada(int limit) {
   return r;
 }
 
+// One byte from the device into the decoder; false at the end of input.
+bool pren_byte() {
+  int b = llegeix_byte();
+  if (b < 0) {
+    fi_dispositiu = true;
+    return false;
+  }
+  darrer_byte = std::chrono::steady_clock::now();
+  descodificador.byte(static_cast<unsigned char>(b));
+  return true;
+}
+
 // Feeds the decoder from the terminal until it holds a code, or, when it
 // must not wait, with what has already arrived. True when a code is ready
 // or input has ended.
@@ -325,13 +337,7 @@ bool omple_descodificador(bool espera) {
       if (!espera) return false;
       continue;
     }
-    int b = llegeix_byte();
-    if (b < 0) {
-      fi_dispositiu = true;
-      break;
-    }
-    darrer_byte = std::chrono::steady_clock::now();
-    descodificador.byte(static_cast<unsigned char>(b));
+    if (!pren_byte()) break;
   }
   return true;
 }
@@ -349,13 +355,7 @@ void acaba_sequencia_comencada() {
     int r = poll(&p, 1, DescodificadorTecles::espera_esc_ms - passat);
     if (r < 0 && errno == EINTR) continue;
     if (r <= 0) continue;  // time is measured again above
-    int b = llegeix_byte();
-    if (b < 0) {
-      fi_dispositiu = true;
-      break;
-    }
-    darrer_byte = std::chrono::steady_clock::now();
-    descodificador.byte(static_cast<unsigned char>(b));
+    if (!pren_byte()) break;
   }
 }
 

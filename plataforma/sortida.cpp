@@ -93,18 +93,22 @@ bool es_control(unsigned char b) {
   return (b < 32 && b != '\a' && b != '\b' && b != '\t' && b != '\n' && b != '\r') || b == 127;
 }
 
+// The cursor back to the cell after the last one the frame printed on its row.
+void torna_a_marca(conio::Model &m, std::string &sortida) {
+  if (m.cursor_x == m.marca) return;
+  char posicio[32];
+  std::snprintf(posicio, sizeof posicio, seq::posicio, m.cursor_y + 1, m.marca + 1);
+  sortida += posicio;
+  m.posa_cursor(m.marca, m.cursor_y);
+}
+
 // Within a frame, what the previous frame left right of the row's printed
 // cells goes: from the cursor when it stands just past them, or from there
 // after a move when the row was printed further than the cursor stands.
 // A row printed to its last cell keeps everything.
 void esborra_resta_de_fila(conio::Model &m, std::string &sortida) {
   if (m.marca >= m.columnes()) return;
-  if (m.cursor_x != m.marca) {
-    char posicio[32];
-    std::snprintf(posicio, sizeof posicio, seq::posicio, m.cursor_y + 1, m.marca + 1);
-    sortida += posicio;
-    m.posa_cursor(m.marca, m.cursor_y);
-  }
+  torna_a_marca(m, sortida);
   sortida += seq::esborra_resta_fila;
   m.esborra_resta(true);
 }
@@ -121,12 +125,7 @@ void tanca_quadre(std::string &sortida) {
       m.esborra_resta(false);
     }
   } else {
-    if (m.cursor_x != m.marca) {
-      char posicio[32];
-      std::snprintf(posicio, sizeof posicio, seq::posicio, m.cursor_y + 1, m.marca + 1);
-      sortida += posicio;
-      m.posa_cursor(m.marca, m.cursor_y);
-    }
+    torna_a_marca(m, sortida);
     sortida += seq::esborra_resta;
     m.esborra_resta(false);
   }
