@@ -129,12 +129,9 @@ TEST(PaginaCodisTerminal, ProgramsShowTheirCodePageCharacters) {
 TEST(PaginaCodisTerminal, ATypedNameIsStoredInTheCodePageAndListedAligned) {
   CarpetaTemporal carpeta;
   Terminal t("contact-book", carpeta.cami(), {}, {}, "C.UTF-8");
-  ASSERT_TRUE(t.espera_text("Opcio:"));
-  t.escriu("1\r");
-  ASSERT_TRUE(t.espera_text("Fica el NOM del nou contacte:"));
-  t.escriu("Çèlia\r");
-  ASSERT_TRUE(t.espera_text("Fica el PRIMER COGNOM"));
-  t.escriu("Pla\rPuig\r931234567\r");
+  ASSERT_TRUE(t.passos({{"Opcio:", "1\r"},
+                        {"Fica el NOM del nou contacte:", "Çèlia\r"},
+                        {"Fica el PRIMER COGNOM", "Pla\rPuig\r931234567\r"}}));
   ASSERT_TRUE(t.espera([&] { return t.fila(19) == "        Opcio:"; }));
   t.escriu("3\r");
   ASSERT_TRUE(t.espera_text("931234567"));
@@ -142,10 +139,7 @@ TEST(PaginaCodisTerminal, ATypedNameIsStoredInTheCodePageAndListedAligned) {
   t.escriu("x");
   ASSERT_TRUE(t.espera([&] { return t.pantalla().find("931234567") == std::string::npos; }));
   t.escriu("0\r");
-  ASSERT_TRUE(t.espera_text("Fixter guardat!"));
-  t.escriu(" ");
-  ASSERT_TRUE(t.espera_text("Adeu!"));
-  t.escriu(" ");
+  ASSERT_TRUE(t.passos({{"Fixter guardat!", " "}, {"Adeu!", " "}}));
   EXPECT_EQ(t.espera_final(), 0);
   // The record starts with its 4-byte number, then the name.
   EXPECT_EQ(carpeta.llegeix("agenda.dat").substr(4, 6), std::string("\x80\x8A"

@@ -131,10 +131,7 @@ TEST_P(Feines, ThirtyRoundsOfCtrlZAndFgEachResumeAndReadTheNextKey) {
         << t.pantalla();
   }
   t.escriu("0\r");
-  ASSERT_TRUE(t.espera_text("Fixter guardat!"));
-  t.escriu(" ");
-  ASSERT_TRUE(t.espera_text("Adeu!"));
-  t.escriu(" ");
+  ASSERT_TRUE(t.passos({{"Fixter guardat!", " "}, {"Adeu!", " "}}));
   EXPECT_EQ(t.espera_final(), 0);
   EXPECT_EQ(vegades(t.bytes(), "[aturada "), 30);
   EXPECT_TRUE(prova::mateix_mode(t.mode(), t.mode_inicial()));
