@@ -9,6 +9,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -34,6 +36,7 @@ namespace {
 // Every byte from the console passes through here, the input's one meeting
 // point with the terminal. Returns what read returns, EINTR retried.
 ssize_t llegeix_dispositiu(char *desti, std::size_t mida) {
+  salda_deute();
   for (;;) {
     ssize_t n = read(STDIN_FILENO, desti, mida);
     if (n < 0 && errno == EINTR) {
@@ -83,6 +86,7 @@ bool omple_bloc() {
 }  // namespace
 
 void torna_entrada_no_lliurada() {
+  salda_deute();
   if (origen != Origen::fitxer || bloc_posicio == bloc_fitxer.size()) return;
   lseek(STDIN_FILENO, -static_cast<off_t>(bloc_fitxer.size() - bloc_posicio), SEEK_CUR);
   bloc_fitxer.clear();
@@ -90,39 +94,97 @@ void torna_entrada_no_lliurada() {
 }
 
 // A pipe is looked at before it is read: tee copies what it holds into a
-// pipe of the layer's own without taking anything, so that a whole line is
-// then read from standard input in one read, and nothing past it. One look
-// serves for every line it holds. Where tee cannot look (a socket, a
-// device), the bytes are read one by one.
+// pipe of the layer's own without taking anything, and its lines are handed
+// over from that copy. What was handed over is taken from standard input
+// later, in one read, before anything else can read the pipe: before the
+// next look, a key read or a poll, a child, the end of the program, and a
+// signal that ends it. So whatever reads the pipe after the program finds
+// exactly the lines it did not get, at one read per look rather than one
+// per line. Where tee cannot look (a socket, a device), the bytes are read
+// one by one.
 namespace {
 
 struct Vista {
-  bool provada = false;     // whether the layer's pipe was made
-  bool possible = false;    // standard input can be looked at
-  int canal[2] = {-1, -1};  // the layer's pipe
-  std::string bytes;        // what standard input held at the last look
-  std::size_t presos = 0;   // how many of them were taken since
+  bool provada = false;      // whether the layer's pipe was made
+  bool possible = false;     // standard input can be looked at
+  int canal[2] = {-1, -1};   // the layer's pipe
+  std::string bytes;         // what standard input held at the last look
+  std::size_t presos = 0;    // how many of them were taken from it since
+  std::size_t lliurats = 0;  // how many were handed over (never fewer)
 };
 Vista vista;
+
+// Bytes handed over and not yet taken, for a signal handler to take.
+std::atomic<std::size_t> deute_senyal {0};
+static_assert(std::atomic<std::size_t>::is_always_lock_free);
+
+void oblida_vista() {
+  vista.bytes.clear();
+  vista.presos = vista.lliurats = 0;
+  deute_senyal.store(0, std::memory_order_relaxed);
+}
 
 void renuncia_a_mirar() {
   if (vista.canal[0] >= 0) close(vista.canal[0]);
   if (vista.canal[1] >= 0) close(vista.canal[1]);
   vista.canal[0] = vista.canal[1] = -1;
   vista.possible = false;
-  vista.bytes.clear();
-  vista.presos = 0;
+  oblida_vista();
 }
+
+// Takes up to n bytes that are waiting in standard input into desti,
+// without waiting: 0 when none are there (another reader took them).
+ssize_t pren_esperats(char *desti, std::size_t n) {
+  for (;;) {
+    pollfd p {STDIN_FILENO, POLLIN, 0};
+    int r = poll(&p, 1, 0);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return 0;
+    ssize_t llegits = read(STDIN_FILENO, desti, n);
+    if (llegits < 0 && errno == EINTR) continue;
+    return llegits;
+  }
+}
+
+}  // namespace
+
+void salda_deute() {
+  while (vista.presos < vista.lliurats) {
+    char tros[4096];
+    std::size_t n = std::min(sizeof tros, vista.lliurats - vista.presos);
+    ssize_t r = pren_esperats(tros, n);
+    // Not what was seen: another reader has the pipe too, and the look is
+    // no longer what it holds.
+    if (r <= 0 || std::memcmp(tros, vista.bytes.data() + vista.presos, static_cast<std::size_t>(r)) != 0) {
+      oblida_vista();
+      return;
+    }
+    vista.presos += static_cast<std::size_t>(r);
+    deute_senyal.store(vista.lliurats - vista.presos, std::memory_order_relaxed);
+  }
+}
+
+void salda_deute_senyal() {
+  static char tros[4096];
+  for (std::size_t deute = deute_senyal.load(std::memory_order_relaxed); deute > 0;) {
+    ssize_t r = pren_esperats(tros, std::min(sizeof tros, deute));
+    if (r <= 0) break;
+    deute -= static_cast<std::size_t>(r);
+    deute_senyal.store(deute, std::memory_order_relaxed);
+  }
+}
+
+namespace {
 
 // Looks at what the pipe holds, waiting for something as a read would.
 // The number of bytes seen (0: end of input), or -1 when it cannot look.
 ssize_t mira_canonada() {
+  salda_deute();
   if (!vista.provada) {
     vista.provada = true;
     vista.possible = pipe2(vista.canal, O_CLOEXEC) == 0;
   }
-  vista.bytes.clear();
-  vista.presos = 0;
+  oblida_vista();
   if (!vista.possible) return -1;
   ssize_t n;
   while ((n = tee(STDIN_FILENO, vista.canal[1], 1 << 16, 0)) < 0 && errno == EINTR) aten_represa();
@@ -143,37 +205,33 @@ ssize_t mira_canonada() {
   return n;
 }
 
-// n bytes b were taken from standard input: the look ahead follows them, or
-// is forgotten when they are not what it saw (another reader of the pipe).
-void pren_de_la_vista(const char *b, std::size_t n) {
-  if (vista.presos + n <= vista.bytes.size() && std::memcmp(vista.bytes.data() + vista.presos, b, n) == 0) {
-    vista.presos += n;
+// One byte b was taken from standard input, with no debt left: the look
+// follows it, or is forgotten when it is not what it saw.
+void pren_de_la_vista(char b) {
+  if (vista.presos < vista.bytes.size() && vista.bytes[vista.presos] == b) {
+    vista.lliurats = ++vista.presos;
   } else {
-    vista.bytes.clear();
-    vista.presos = 0;
+    oblida_vista();
   }
 }
 
-// Appends the rest of the current line of a pipe to linia; false when the
-// pipe cannot be looked at (what was appended stays).
+// Appends the rest of the current line of a pipe to linia, from the look;
+// false when the pipe cannot be looked at.
 bool llegeix_linia_canonada(std::string &linia) {
   for (;;) {
-    if (vista.presos == vista.bytes.size()) {
+    if (vista.lliurats == vista.bytes.size()) {
       ssize_t vistos = mira_canonada();
       if (vistos < 0) return false;
       if (vistos == 0) return true;  // end of input
     }
-    const char *inici = vista.bytes.data() + vista.presos;
-    std::size_t resta = vista.bytes.size() - vista.presos;
+    const char *inici = vista.bytes.data() + vista.lliurats;
+    std::size_t resta = vista.bytes.size() - vista.lliurats;
     const void *fi = std::memchr(inici, '\n', resta);
     std::size_t n = fi ? static_cast<std::size_t>(static_cast<const char *>(fi) - inici) + 1 : resta;
-    std::size_t abans = linia.size();
-    linia.resize(abans + n);
-    ssize_t r = llegeix_dispositiu(linia.data() + abans, n);
-    linia.resize(abans + (r > 0 ? static_cast<std::size_t>(r) : 0));
-    if (r <= 0) return true;
-    pren_de_la_vista(linia.data() + abans, static_cast<std::size_t>(r));
-    if (linia.back() == '\n') return true;
+    linia.append(inici, n);
+    vista.lliurats += n;
+    deute_senyal.store(vista.lliurats - vista.presos, std::memory_order_relaxed);
+    if (fi) return true;
   }
 }
 
@@ -181,8 +239,7 @@ bool llegeix_linia_canonada(std::string &linia) {
 // delivered, and the look at a pipe is forgotten, for the child reads it.
 void abans_de_bifurcar() {
   torna_entrada_no_lliurada();
-  vista.bytes.clear();
-  vista.presos = 0;
+  oblida_vista();
 }
 
 }  // namespace
@@ -195,7 +252,7 @@ int llegeix_byte() {
   }
   char b;
   if (llegeix_dispositiu(&b, 1) != 1) return -1;
-  if (vista.presos < vista.bytes.size()) pren_de_la_vista(&b, 1);
+  if (vista.presos < vista.bytes.size()) pren_de_la_vista(b);
   return static_cast<unsigned char>(b);
 }
 
@@ -398,6 +455,7 @@ bool tecla_pendent() {
     entra_mode_cru();
     if (descodificador.hi_ha_codi() || descodificador.esperant() || fi_dispositiu) return true;
   }
+  salda_deute();
   pollfd p {STDIN_FILENO, POLLIN, 0};
   return poll(&p, 1, 0) != 0;
 }
@@ -528,6 +586,7 @@ int _kbhit() {
   if (!retornades.empty()) return 1;
   if (!entrada_es_terminal()) {
     buida_sortida();
+    salda_deute();
     pollfd p {STDIN_FILENO, POLLIN, 0};
     sondeig_buit = poll(&p, 1, 0) == 0;
     return !sondeig_buit;  // readable, at its end, or closed: a read will not wait

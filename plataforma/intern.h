@@ -111,8 +111,14 @@ extern int descriptor_avis_pausa;
 // Console input (entrada.cpp).
 ssize_t llegeix_consola(void *, char *desti, std::size_t mida);
 int llegeix_byte();
-// Puts a regular file's offset back on the first byte not delivered.
+// Puts a regular file's offset back on the first byte not delivered, and
+// takes from a pipe the lines already handed over (salda_deute).
 void torna_entrada_no_lliurada();
+// Takes from a pipe the lines handed over from a look at it, so that the
+// next reader of the pipe finds what follows them.
+void salda_deute();
+// The same from a signal handler, without checking what it takes.
+void salda_deute_senyal();
 // Waits for one key, as the pause command does; whether one came.
 bool espera_tecla();  // false at the end of input
 // For a console library over the same keys as _getch. A key is pending:

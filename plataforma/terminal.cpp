@@ -2,6 +2,7 @@
 // terminal had at start put back at exit and on every terminating signal.
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -141,6 +142,7 @@ void aten_represa() {
 namespace {
 
 void en_senyal(int senyal, siginfo_t *info, void *) {
+  salda_deute_senyal();
   restaura_tot_senyal();
   sigaction(senyal, &accions_previes[senyal], nullptr);
   bool error_maquina = senyal == SIGSEGV || senyal == SIGBUS || senyal == SIGFPE || senyal == SIGILL;
@@ -246,9 +248,14 @@ void vigila(int senyal) {
 
 void prepara_terminal() {
   if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &mode_original) == 0) mode_desat = 1;
-  if (!mode_desat && !isatty(STDOUT_FILENO)) return;
+  bool terminal = mode_desat || isatty(STDOUT_FILENO);
+  // A signal that ends the program puts the terminal back, and takes from
+  // a pipe the lines already handed over from it.
+  struct stat entrada {};
+  if (!terminal && (fstat(STDIN_FILENO, &entrada) != 0 || !S_ISFIFO(entrada.st_mode))) return;
   for (int senyal : senyals_fixos) vigila(senyal);
   for (int senyal = SIGRTMIN; senyal <= SIGRTMAX; senyal++) vigila(senyal);
+  if (!terminal) return;
   struct sigaction previa {};
   if (sigaction(SIGTSTP, nullptr, &previa) == 0 && previa.sa_handler != SIG_IGN) instal_la(SIGTSTP, en_suspendre);
   instal_la(SIGCONT, en_continuar);

@@ -1,6 +1,6 @@
 // Test helper: shows the codes of the keys it reads, with the mode asked for
 // on its command line ("getch", "kbhit", "pausa", "senyal", "falla", "cls",
-// "atzar", "sondeig", "obert").
+// "atzar", "sondeig", "obert", "linia").
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -35,6 +35,11 @@ int main(int argc, char **argv) {
     char linia[64] = "";
     if (std::fgets(linia, sizeof linia, stdin)) std::printf("linia=%s", linia);
     std::printf("fi\n");
+  } else if (std::strcmp(mode, "linia") == 0) {
+    // A line, then a wait that reads nothing; the test ends it with a signal.
+    char linia[64] = "";
+    if (std::fgets(linia, sizeof linia, stdin)) std::printf("linia=%s", linia);
+    plataforma::_sleep(60000);
   } else if (std::strcmp(mode, "senyal") == 0) {
     // Waits in raw mode; the test ends it with a signal.
     std::printf("llest\n");

@@ -177,6 +177,49 @@ TEST(EntradaPerCanonada, ThePipeIsLeftWhereTheProgramStopped) {
   }
 }
 
+// A line is taken from the pipe for good even when the program is ended by
+// a signal just after reading it: the next reader starts on the next line.
+TEST(EntradaPerCanonada, ASignalAfterALineLeavesThePipeAtTheNextLine) {
+  for (int senyal : {SIGTERM, SIGHUP, SIGINT}) {
+    SCOPED_TRACE(senyal);
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in), 0);
+    ASSERT_EQ(pipe(out), 0);
+    pid_t pid = fork();
+    if (pid == 0) {
+      dup2(in[0], STDIN_FILENO);
+      dup2(out[1], STDOUT_FILENO);
+      close(in[1]);
+      close(out[0]);
+      execl(ECO_TECLES, ECO_TECLES, "linia", static_cast<char *>(nullptr));
+      _exit(127);
+    }
+    close(out[1]);
+    ASSERT_EQ(write(in[1], "ab\ncd\nef\n", 9), 9);
+    close(in[1]);
+    std::string vist;
+    auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (vist.find('\n') == std::string::npos && std::chrono::steady_clock::now() < limit) {
+      pollfd p {out[0], POLLIN, 0};
+      if (poll(&p, 1, 100) <= 0) continue;
+      char bloc[64];
+      ssize_t n = read(out[0], bloc, sizeof bloc);
+      if (n <= 0) break;
+      vist.append(bloc, static_cast<std::size_t>(n));
+    }
+    EXPECT_EQ(vist, "linia=ab\n");
+    kill(pid, senyal);
+    int estat = 0;
+    waitpid(pid, &estat, 0);
+    EXPECT_TRUE(WIFSIGNALED(estat) && WTERMSIG(estat) == senyal);
+    char resta[16];
+    EXPECT_EQ(read(in[0], resta, sizeof resta), 6);
+    EXPECT_EQ(std::string(resta, 6), "cd\nef\n");
+    close(in[0]);
+    close(out[0]);
+  }
+}
+
 TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {
   // The child prints a prompt and waits for a key on an open, empty pipe: the
   // prompt must arrive before the key is sent.
