@@ -338,11 +338,15 @@ int ms_des_de(std::chrono::steady_clock::time_point moment) {
 
 // Waits up to limit ms (-1: no limit) for input, as poll does. A resume
 // after a suspend ends the wait (EINTR) even when it came just before it,
-// so that the program's redraw is never left waiting for a key.
+// so that the program's redraw is never left waiting for a key. A Ctrl-Z
+// is held with the resume: its handler must never run with SIGCONT
+// blocked, or fg's SIGCONT would go unseen and the handler would stop the
+// program a second time.
 int espera_entrada(int limit) {
   sigset_t cont, previ;
   sigemptyset(&cont);
   sigaddset(&cont, SIGCONT);
+  sigaddset(&cont, SIGTSTP);
   sigprocmask(SIG_BLOCK, &cont, &previ);
   aten_represa();
   pollfd p {STDIN_FILENO, POLLIN, 0};

@@ -54,7 +54,32 @@ void restaura_aparenca() {
 // shell); before a line read it stays, as the start of the line.
 // From the background the call stops the program on SIGTTOU until the shell's
 // fg, then goes on: job control as every terminal program has it.
+namespace {
+
+// The terminal's mode and mode_cru change together: a Ctrl-Z between the
+// two would put back the mode that mode_cru names, and the resume would
+// leave the terminal in the mode the program believes it left.
+class SenseSuspensio {
+ public:
+  SenseSuspensio() {
+    sigset_t senyals;
+    sigemptyset(&senyals);
+    sigaddset(&senyals, SIGTSTP);
+    sigaddset(&senyals, SIGCONT);
+    sigprocmask(SIG_BLOCK, &senyals, &previ_);
+  }
+  ~SenseSuspensio() { sigprocmask(SIG_SETMASK, &previ_, nullptr); }
+  SenseSuspensio(const SenseSuspensio &) = delete;
+  SenseSuspensio &operator=(const SenseSuspensio &) = delete;
+
+ private:
+  sigset_t previ_;
+};
+
+}  // namespace
+
 void restaura_terminal(bool descarta_teclejat) {
+  SenseSuspensio sense_suspensio;
   if (mode_cru) {
     tcsetattr(STDIN_FILENO, descarta_teclejat ? TCSAFLUSH : TCSANOW, &mode_original);
     mode_cru = 0;
@@ -77,6 +102,7 @@ termios mode_cru_de(const termios &original) {
 void entra_mode_cru() {
   if (mode_cru || !mode_desat) return;
   termios cru = mode_cru_de(mode_original);
+  SenseSuspensio sense_suspensio;
   if (tcsetattr(STDIN_FILENO, TCSANOW, &cru) == 0) mode_cru = 1;
 }
 
