@@ -31,13 +31,20 @@ run:
 # programs are built once, in the plain build, and run against both folders
 # of programs; the sanitizer build adds its programs and the unit tests,
 # which run the layer's and the libraries' code in process.
+# A test that passed is run again only when something it runs has changed
+# (PROVES_TOTES=1 runs them all). A build folder is configured only when its
+# cache lacks the options: cmake --build configures again by itself when a
+# CMakeLists changes, and a one-program change costs no configure.
+configurada = grep -qx '$(2)' $(1)/CMakeCache.txt 2>/dev/null
 test: prepara
 	@echo "== Building the programs and the tests into $(BUILD)"
-	cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	@$(call configurada,$(BUILD),CONSTRUCCIO_SANITITZADA:PATH=$(CURDIR)/$(ASAN)) || \
+	  cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCONSTRUCCIO_SANITITZADA=$(CURDIR)/$(ASAN) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 	@echo "== Building the programs and the unit tests with AddressSanitizer and UndefinedBehaviorSanitizer into $(ASAN)"
-	cmake -S . -B $(ASAN) $(call GENERADOR,$(ASAN)) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DPROVES_PROGRAMES=OFF >/dev/null
+	@$(call configurada,$(ASAN),PROVES_PROGRAMES:BOOL=OFF) || \
+	  cmake -S . -B $(ASAN) $(call GENERADOR,$(ASAN)) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DPROVES_PROGRAMES=OFF >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 	@echo "== Running the tests (asan.*: against the sanitizer build's programs)"
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
