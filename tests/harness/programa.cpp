@@ -73,7 +73,7 @@ std::string carpeta_programes() {
 
 // Every program a test runs is noted in the file that
 // PROVA_REGISTRE_PROGRAMES names, for the saved results
-// (resultat-desat.sh): "*" stands for the whole folder, which the launcher
+// (resultat-desat.cpp): "*" stands for the whole folder, which the launcher
 // and a test that lists the folder run from.
 void registra(const std::string &cami) {
   const char *registre = std::getenv("PROVA_REGISTRE_PROGRAMES");
