@@ -3,6 +3,9 @@ BUILD := build
 ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Tests wait on pipes and terminals for part of their time: one more at once
+# than processors keeps them busy (149 s against 166 s on two).
+TEST_JOBS ?= $(shell echo $$(($(JOBS) + 1)))
 # A new build folder is made for Ninja when it is there (prepara installs it):
 # its no-op and one-file rebuilds take a fraction of make's.
 GENERADOR = $(if $(wildcard $(1)/CMakeCache.txt),,$(if $(shell command -v ninja),-G Ninja))
@@ -47,9 +50,9 @@ test: prepara
 	  cmake -S . -B $(ASAN) $(call GENERADOR,$(ASAN)) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DPROVES_PROGRAMES=OFF >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 	@echo "== Running the tests (asan.*: against the sanitizer build's programs)"
-	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j$(TEST_JOBS)
 	@echo "== Running the unit tests under the sanitizers"
-	ctest --test-dir $(ASAN) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(ASAN) --output-on-failure -j$(TEST_JOBS)
 
 # The sweep of every program with twenty rounds of random input instead of one.
 sweep: prepara
