@@ -177,6 +177,36 @@ TEST(EntradaPerCanonada, ThePipeIsLeftWhereTheProgramStopped) {
   }
 }
 
+// A child that reads in[0] and writes out[1], runs cos and ends.
+pid_t fill_entre(const int in[2], const int out[2], const std::function<void()> &cos) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(in[0], STDIN_FILENO);
+    dup2(out[1], STDOUT_FILENO);
+    close(in[1]);
+    close(out[0]);
+    cos();
+    _exit(0);
+  }
+  return pid;
+}
+
+// What a child writes to fd, until prou says it is enough, the child closes
+// it, or 20 seconds pass.
+std::string llegeix_fins(int fd, const std::function<bool(const std::string &)> &prou) {
+  std::string vist;
+  auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!prou(vist) && std::chrono::steady_clock::now() < limit) {
+    pollfd p {fd, POLLIN, 0};
+    if (poll(&p, 1, 100) <= 0) continue;
+    char bloc[64];
+    ssize_t n = read(fd, bloc, sizeof bloc);
+    if (n <= 0) break;
+    vist.append(bloc, static_cast<std::size_t>(n));
+  }
+  return vist;
+}
+
 // A line is taken from the pipe for good even when the program is ended by
 // a signal just after reading it: the next reader starts on the next line.
 TEST(EntradaPerCanonada, ASignalAfterALineLeavesThePipeAtTheNextLine) {
@@ -185,28 +215,11 @@ TEST(EntradaPerCanonada, ASignalAfterALineLeavesThePipeAtTheNextLine) {
     int in[2], out[2];
     ASSERT_EQ(pipe(in), 0);
     ASSERT_EQ(pipe(out), 0);
-    pid_t pid = fork();
-    if (pid == 0) {
-      dup2(in[0], STDIN_FILENO);
-      dup2(out[1], STDOUT_FILENO);
-      close(in[1]);
-      close(out[0]);
-      execl(ECO_TECLES, ECO_TECLES, "linia", static_cast<char *>(nullptr));
-      _exit(127);
-    }
+    pid_t pid = fill_entre(in, out, [] { execl(ECO_TECLES, ECO_TECLES, "linia", static_cast<char *>(nullptr)); });
     close(out[1]);
     ASSERT_EQ(write(in[1], "ab\ncd\nef\n", 9), 9);
     close(in[1]);
-    std::string vist;
-    auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (vist.find('\n') == std::string::npos && std::chrono::steady_clock::now() < limit) {
-      pollfd p {out[0], POLLIN, 0};
-      if (poll(&p, 1, 100) <= 0) continue;
-      char bloc[64];
-      ssize_t n = read(out[0], bloc, sizeof bloc);
-      if (n <= 0) break;
-      vist.append(bloc, static_cast<std::size_t>(n));
-    }
+    std::string vist = llegeix_fins(out[0], [](const std::string &v) { return v.find('\n') != std::string::npos; });
     EXPECT_EQ(vist, "linia=ab\n");
     kill(pid, senyal);
     int estat = 0;
@@ -230,12 +243,7 @@ TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {
     ASSERT_EQ(pipe(in), 0);
     ASSERT_EQ(pipe(out), 0);
     std::fflush(stdout);
-    pid_t pid = fork();
-    if (pid == 0) {
-      dup2(in[0], STDIN_FILENO);
-      dup2(out[1], STDOUT_FILENO);
-      close(in[1]);
-      close(out[0]);
+    pid_t pid = fill_entre(in, out, [&] {
       std::printf("prompt");
       if (que == "getch") plataforma::_getch();
       if (que == "pausa") plataforma::system("pause >NUL");
@@ -244,20 +252,10 @@ TEST(EntradaPerCanonada, OutputIsFlushedBeforeEveryWait) {
         while (!plataforma::_kbhit()) {
         }
       if (que == "sleep") plataforma::_sleep(60000);
-      _exit(0);
-    }
+    });
     close(in[0]);
     close(out[1]);
-    std::string vist;
-    auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (vist.size() < 6 && std::chrono::steady_clock::now() < limit) {
-      pollfd p {out[0], POLLIN, 0};
-      if (poll(&p, 1, 100) <= 0) continue;
-      char bloc[64];
-      ssize_t n = read(out[0], bloc, sizeof bloc);
-      if (n <= 0) break;
-      vist.append(bloc, static_cast<std::size_t>(n));
-    }
+    std::string vist = llegeix_fins(out[0], [](const std::string &v) { return v.size() >= 6; });
     EXPECT_EQ(vist, "prompt");
     // The sleeping child is ended; the others take their key (a write to a
     // child already gone would raise SIGPIPE here).
