@@ -9,6 +9,7 @@
 // keeps no result and always runs again. PROVES_TOTES=1 runs every test.
 // One process and a few stat calls per test: a check in a shell script
 // cost ten processes, as much as many tests themselves.
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -145,6 +146,10 @@ int main(int argc, char **argv) {
     return 2;
   }
   if (fill == 0) {
+    // Ended with this program: a timeout or a signal that ends it does not
+    // leave the test running on its own.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() == 1) _exit(128 + SIGTERM);
     setenv("PROVA_REGISTRE_PROGRAMES", registre.c_str(), 1);
     executa(ordre);
   }
