@@ -106,9 +106,8 @@ TEST(PortafoliTerminal, LettersJumpAndANameWithEnterRunsWithItsArguments) {
   ASSERT_TRUE(triat(t, 26, "sales-ledger"));
   t.escriu("\x7f\x7f\x7f");
   t.escriu("wrx\r");
-  ASSERT_TRUE(t.espera_text("No hi ha cap programa anomenat wrx. Els mes semblants: "));
-  t.escriu("WORD-rep hola 3\r");
-  ASSERT_TRUE(t.espera_text("holaholahola"));
+  ASSERT_TRUE(
+      t.passos({{"No hi ha cap programa anomenat wrx. Els mes semblants: ", "WORD-rep hola 3\r"}, {"holaholahola"}}));
   t.escriu(" ");  // the program's own pause: the list comes straight back
   ASSERT_TRUE(estat(t, "word-repeat: ha acabat be"));
   EXPECT_TRUE(triat(t, 36, "word-repeat"));
@@ -161,10 +160,8 @@ TEST(PortafoliTerminal, CtrlDOrEscAtTheArgumentPromptGoBackToTheList) {
   t.escriu("x\x1b\r");
   ASSERT_TRUE(estat(t, "No s'ha executat word-repeat."));
   t.escriu("\r");
-  ASSERT_TRUE(t.espera_text("Arguments de word-repeat (Esc o Ctrl-D: torna): "));
-  t.escriu("'dos mots' 2\r");
-  ASSERT_TRUE(t.espera_text("dos motsdos mots"));
-  t.escriu(" ");
+  ASSERT_TRUE(
+      t.passos({{"Arguments de word-repeat (Esc o Ctrl-D: torna): ", "'dos mots' 2\r"}, {"dos motsdos mots", " "}}));
   ASSERT_TRUE(estat(t, "word-repeat: ha acabat be"));
   t.escriu("q");
   EXPECT_EQ(t.espera_final(), 0);
@@ -174,11 +171,9 @@ TEST(PortafoliTerminal, AnInterruptedProgramShowsSoOnTheStatusLine) {
   Menu m;
   Terminal &t = m.t;
   t.escriu("power-tariff\r");
-  ASSERT_TRUE(t.espera_text("Introdueix els kw consumits:"));
-  t.escriu("\x03");
-  ASSERT_TRUE(t.espera_text("[power-tariff: interromput (Ctrl-C)]"));
-  ASSERT_TRUE(t.espera_text("Prem una tecla per tornar a la llista . . ."));
-  t.escriu(" ");
+  ASSERT_TRUE(t.passos({{"Introdueix els kw consumits:", "\x03"},
+                        {"[power-tariff: interromput (Ctrl-C)]"},
+                        {"Prem una tecla per tornar a la llista . . .", " "}}));
   ASSERT_TRUE(estat(t, "power-tariff: interromput (Ctrl-C)"));
   EXPECT_TRUE(triat(t, 10, "power-tariff"));
   t.escriu("q");
@@ -191,10 +186,9 @@ TEST(PortafoliTerminal, AUtf8NameTypedAtTheListReachesTheProgramAsTyped) {
   Terminal t("portafoli", carpeta.cami(), {"--carpeta", carpeta.cami()}, Terminal::Mida {}, "C.UTF-8");
   ASSERT_TRUE(triat(t, 1, "line-draw"));
   t.escriu("caf\xc3\xa9\x7f\xc3\xa8\r");  // shown as typed, Backspace takes the whole character
-  ASSERT_TRUE(t.espera_text("No hi ha cap programa anomenat caf\xc3\xa8. Els mes semblants: "));
-  t.escriu("file-upcase caf\xc3\xa9.txt\r");
-  ASSERT_TRUE(t.espera_text("Adeu!"));
-  t.escriu(" ");
+  ASSERT_TRUE(
+      t.passos({{"No hi ha cap programa anomenat caf\xc3\xa8. Els mes semblants: ", "file-upcase caf\xc3\xa9.txt\r"},
+                {"Adeu!", " "}}));
   ASSERT_TRUE(estat(t, "file-upcase: ha acabat be"));
   EXPECT_EQ(carpeta.llegeix("caf\xc3\xa9.txt"), "ABC");
   EXPECT_TRUE(triat(t, 28, "file-upcase"));
