@@ -60,8 +60,8 @@ sweep: prepara
 	cmake --build $(ASAN) -j$(JOBS)
 	cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCONSTRUCCIO_SANITITZADA=$(CURDIR)/$(ASAN) >/dev/null
-	cmake --build $(BUILD) -j$(JOBS) --target sweep_test
-	DIR_PROGRAMES=$(CURDIR)/$(ASAN)/bin ESCOMBRADA_RONDES=20 $(BUILD)/test-bin/sweep_test
+	cmake --build $(BUILD) -j$(JOBS) --target sanititzats_sweep
+	DIR_PROGRAMES=$(CURDIR)/$(ASAN)/bin ESCOMBRADA_RONDES=20 $(BUILD)/test-bin/sanititzats_sweep
 
 # The fuzz targets, built with clang's libFuzzer, each run from a copy of its
 # seed corpus (fuzz/corpus/<target>/) with the limit given.

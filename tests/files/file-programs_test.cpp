@@ -20,7 +20,7 @@ using prova::CarpetaTemporal;
 using prova::Cas;
 using prova::Fitxers;
 
-const std::string adeu = "\n\nAdeu!";
+const std::string adeu_fitxers = "\n\nAdeu!";
 const std::string pregunta_nom = "Fica el nom de l'arxiu on guardarem les dades: ";
 
 // ---------------------------------------------------------------- file-upcase
@@ -34,7 +34,7 @@ std::string informe(const std::string &contingut) {
     if (c >= 'a' && c <= 'z')
       r += "\n[byte " + std::to_string(i) + "] Canviem '" + c + "' per '" + static_cast<char>(c - 32) + "'";
   }
-  return r + adeu;
+  return r + adeu_fitxers;
 }
 
 // What coreutils' tr makes of the bytes in the C locale.
@@ -126,49 +126,52 @@ TEST(DoubleWriter, StoresRawLittleEndianDoubles) {
     if (i < 100) cent.push_back(i + 0.25);
   }
   const std::string nom_llarg(300, 'n');
-  prova::comprova(
-      "double-writer",
-      {
-          {.nom = "round trip with exact parsing",
-           .entrada = "d.bin\n1.5\n0.1\n-2e-300\n1e308\n-1\n",
-           .sortida = pregunta_nom + preguntes_valor(0, 4) + adeu,
-           .despres = Fitxers {{"d.bin", bytes_de({1.5, 0.1, -2e-300, 1e308})}}},
-          {.nom = "only -1 exactly ends",
-           .entrada = "d.bin\n-1.0000001\n-0.999\n-1.0\n",
-           .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
-           .despres = Fitxers {{"d.bin", bytes_de({-1.0000001, -0.999})}}},
-          {.nom = "-1 first gives an empty file",
-           .entrada = "d.bin\n-1\n",
-           .sortida = pregunta_nom + preguntes_valor(0, 0) + adeu,
-           .despres = Fitxers {{"d.bin", ""}}},
-          {.nom = "stops after 100 values",
-           .entrada = "d.bin\n" + cent_cinc,
-           .sortida = pregunta_nom + preguntes_valor(0, 99) + adeu,
-           .despres = Fitxers {{"d.bin", bytes_de(cent)}}},
-          {.nom = "values on one line",
-           .entrada = "d.bin\n1 2 -1 3\n",
-           .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
-           .despres = Fitxers {{"d.bin", bytes_de({1, 2})}}},
-          {.nom = "non-numbers ask the same value again",
-           .entrada = "d.bin\nabc\n\n7\nx 8\n-1\n",
-           .sortida = pregunta_nom + preguntes_valor(0, 0) + preguntes_valor(0, 1) + preguntes_valor(1, 1) + adeu,
-           .despres = Fitxers {{"d.bin", bytes_de({7})}}},
-          {.nom = "end of input at a value keeps what was stored",
-           .entrada = "d.bin\n3\n4",
-           .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu,
-           .despres = Fitxers {{"d.bin", bytes_de({3, 4})}}},
-          {.nom = "end of input at the name", .entrada = "", .sortida = pregunta_nom + adeu, .despres = Fitxers {}},
-          {.nom = "existing and uncreatable names ask again",
-           .entrada = "vell.bin\nnohiha/x.bin\nd.bin\n-1\n",
-           .sortida = pregunta_nom + "L'arxiu ja existeix!\n" + pregunta_nom + "L'arxiu no es pot crear!\n" +
-                      pregunta_nom + preguntes_valor(0, 0) + adeu,
-           .abans = {{"vell.bin", "vell"}},
-           .despres = Fitxers {{"vell.bin", "vell"}, {"d.bin", ""}}},
-          {.nom = "a 300-character name keeps 221",
-           .entrada = nom_llarg + "\n2.5\n-1\n",
-           .sortida = pregunta_nom + preguntes_valor(0, 1) + adeu,
-           .despres = Fitxers {{nom_llarg.substr(0, 221), bytes_de({2.5})}}},
-      });
+  prova::comprova("double-writer",
+                  {
+                      {.nom = "round trip with exact parsing",
+                       .entrada = "d.bin\n1.5\n0.1\n-2e-300\n1e308\n-1\n",
+                       .sortida = pregunta_nom + preguntes_valor(0, 4) + adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", bytes_de({1.5, 0.1, -2e-300, 1e308})}}},
+                      {.nom = "only -1 exactly ends",
+                       .entrada = "d.bin\n-1.0000001\n-0.999\n-1.0\n",
+                       .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", bytes_de({-1.0000001, -0.999})}}},
+                      {.nom = "-1 first gives an empty file",
+                       .entrada = "d.bin\n-1\n",
+                       .sortida = pregunta_nom + preguntes_valor(0, 0) + adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", ""}}},
+                      {.nom = "stops after 100 values",
+                       .entrada = "d.bin\n" + cent_cinc,
+                       .sortida = pregunta_nom + preguntes_valor(0, 99) + adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", bytes_de(cent)}}},
+                      {.nom = "values on one line",
+                       .entrada = "d.bin\n1 2 -1 3\n",
+                       .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", bytes_de({1, 2})}}},
+                      {.nom = "non-numbers ask the same value again",
+                       .entrada = "d.bin\nabc\n\n7\nx 8\n-1\n",
+                       .sortida = pregunta_nom + preguntes_valor(0, 0) + preguntes_valor(0, 1) + preguntes_valor(1, 1) +
+                                  adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", bytes_de({7})}}},
+                      {.nom = "end of input at a value keeps what was stored",
+                       .entrada = "d.bin\n3\n4",
+                       .sortida = pregunta_nom + preguntes_valor(0, 2) + adeu_fitxers,
+                       .despres = Fitxers {{"d.bin", bytes_de({3, 4})}}},
+                      {.nom = "end of input at the name",
+                       .entrada = "",
+                       .sortida = pregunta_nom + adeu_fitxers,
+                       .despres = Fitxers {}},
+                      {.nom = "existing and uncreatable names ask again",
+                       .entrada = "vell.bin\nnohiha/x.bin\nd.bin\n-1\n",
+                       .sortida = pregunta_nom + "L'arxiu ja existeix!\n" + pregunta_nom +
+                                  "L'arxiu no es pot crear!\n" + pregunta_nom + preguntes_valor(0, 0) + adeu_fitxers,
+                       .abans = {{"vell.bin", "vell"}},
+                       .despres = Fitxers {{"vell.bin", "vell"}, {"d.bin", ""}}},
+                      {.nom = "a 300-character name keeps 221",
+                       .entrada = nom_llarg + "\n2.5\n-1\n",
+                       .sortida = pregunta_nom + preguntes_valor(0, 1) + adeu_fitxers,
+                       .despres = Fitxers {{nom_llarg.substr(0, 221), bytes_de({2.5})}}},
+                  });
 }
 
 // A named pipe under the name is never opened (that would wait for a
@@ -181,7 +184,8 @@ TEST(DoubleWriter, ANamedPipeIsANameThatCannotBeCreated) {
                            .carpeta = carpeta.cami(),
                            .temps_maxim_ms = 10000});
   EXPECT_FALSE(r.temps_esgotat);
-  EXPECT_EQ(r.sortida, pregunta_nom + "L'arxiu no es pot crear!\n" + pregunta_nom + preguntes_valor(0, 0) + adeu);
+  EXPECT_EQ(r.sortida,
+            pregunta_nom + "L'arxiu no es pot crear!\n" + pregunta_nom + preguntes_valor(0, 0) + adeu_fitxers);
   EXPECT_EQ(carpeta.fitxers(), (prova::Fitxers {{"d.bin", ""}}));
 }
 
@@ -215,28 +219,28 @@ TEST(DoubleReader, ListsWholeValuesOnly) {
       {
           {.nom = "12 bytes: one value",
            .entrada = "d.bin\n",
-           .sortida = pregunta_nom + "\nValor #0 = 1.500000" + adeu,
+           .sortida = pregunta_nom + "\nValor #0 = 1.500000" + adeu_fitxers,
            .abans = {{"d.bin", bytes_de({1.5}) + "abcd"}}},
           {.nom = "101 values: the first 100",
            .entrada = "d.bin\n",
-           .sortida = pregunta_nom + llista + adeu,
+           .sortida = pregunta_nom + llista + adeu_fitxers,
            .abans = {{"d.bin", bytes_de(cent_u)}}},
           {.nom = "six decimals",
            .entrada = "d.bin\n",
-           .sortida = pregunta_nom + "\nValor #0 = -0.000000\nValor #1 = 2.718282" + adeu,
+           .sortida = pregunta_nom + "\nValor #0 = -0.000000\nValor #1 = 2.718282" + adeu_fitxers,
            .abans = {{"d.bin", bytes_de({-1e-9, 2.7182818})}}},
-          {.nom = "empty file", .entrada = "d.bin\n", .sortida = pregunta_nom + adeu, .abans = {{"d.bin", ""}}},
+          {.nom = "empty file", .entrada = "d.bin\n", .sortida = pregunta_nom + adeu_fitxers, .abans = {{"d.bin", ""}}},
           {.nom = "missing file and a folder ask again",
            .entrada = "nohiha\n.\nd.bin\n",
            .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom +
-                      "\nValor #0 = 3.000000" + adeu,
+                      "\nValor #0 = 3.000000" + adeu_fitxers,
            .abans = {{"d.bin", bytes_de({3})}}},
           {.nom = "end of input at the name",
            .entrada = "nohiha\n",
-           .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + adeu},
+           .sortida = pregunta_nom + "L'arxiu no existeix!\n" + pregunta_nom + adeu_fitxers},
           {.nom = "a 300-character name keeps 221",
            .entrada = nom_llarg + "\n",
-           .sortida = pregunta_nom + "\nValor #0 = 4.000000" + adeu,
+           .sortida = pregunta_nom + "\nValor #0 = 4.000000" + adeu_fitxers,
            .abans = {{nom_llarg.substr(0, 221), bytes_de({4})}}},
       });
 }
@@ -321,8 +325,9 @@ TEST(ArgumentMean, SingleFloatSumAndMean) {
 }
 
 TEST(GoodbyeStub, SaysGoodbyeAndPausesOnce) {
-  prova::comprova("goodbye-stub", {{.nom = "no input", .entrada = "", .sortida = adeu},
-                                   {.nom = "one key", .entrada = "x", .sortida = adeu, .entrada_oberta = true}});
+  prova::comprova("goodbye-stub",
+                  {{.nom = "no input", .entrada = "", .sortida = adeu_fitxers},
+                   {.nom = "one key", .entrada = "x", .sortida = adeu_fitxers, .entrada_oberta = true}});
 }
 
 }  // namespace

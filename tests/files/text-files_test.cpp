@@ -19,7 +19,7 @@ using prova::CarpetaTemporal;
 using prova::Cas;
 using prova::Fitxers;
 
-const std::string adeu = "\n\nAdeu!";
+const std::string adeu_text = "\n\nAdeu!";
 
 using prova::amb_crlf;
 
@@ -64,19 +64,20 @@ TEST(CharWriter, CopiesInputIntoProvaWithCrLf) {
 }
 
 TEST(LineWriter, CopiesInputIntoProvaWithCrLf) {
-  prova::comprova("line-writer",
-                  {
-                      {.nom = "mixed text",
-                       .entrada = text_mixt,
-                       .sortida = adeu,
-                       .despres = Fitxers {{"prova.txt", amb_crlf(text_mixt)}}},
-                      {.nom = "replaces older content",
-                       .entrada = "x",
-                       .sortida = adeu,
-                       .abans = {{"prova.txt", "antic\r\n"}},
-                       .despres = Fitxers {{"prova.txt", "x"}}},
-                      {.nom = "empty input", .entrada = "", .sortida = adeu, .despres = Fitxers {{"prova.txt", ""}}},
-                  });
+  prova::comprova(
+      "line-writer",
+      {
+          {.nom = "mixed text",
+           .entrada = text_mixt,
+           .sortida = adeu_text,
+           .despres = Fitxers {{"prova.txt", amb_crlf(text_mixt)}}},
+          {.nom = "replaces older content",
+           .entrada = "x",
+           .sortida = adeu_text,
+           .abans = {{"prova.txt", "antic\r\n"}},
+           .despres = Fitxers {{"prova.txt", "x"}}},
+          {.nom = "empty input", .entrada = "", .sortida = adeu_text, .despres = Fitxers {{"prova.txt", ""}}},
+      });
   auto r = en_carpeta_amb("line-writer", "prova.txt", false, "abc\n");
   EXPECT_EQ(r.sortida, "\nL'arxiu no existeix!\n");
   EXPECT_EQ(r.estat, 255);
@@ -102,12 +103,12 @@ TEST(TextDumpAndLineReader, ShowProvaUnchanged) {
   prova::comprova(
       "line-reader",
       {
-          {.nom = "mixed text", .entrada = "", .sortida = mostrat + adeu, .abans = {{"prova.txt", en_disc}}},
+          {.nom = "mixed text", .entrada = "", .sortida = mostrat + adeu_text, .abans = {{"prova.txt", en_disc}}},
           {.nom = "exactly 80 characters, no repeated piece",
            .entrada = "",
-           .sortida = std::string(80, 'z') + adeu,
+           .sortida = std::string(80, 'z') + adeu_text,
            .abans = {{"prova.txt", std::string(80, 'z')}}},
-          {.nom = "empty file", .entrada = "", .sortida = adeu, .abans = {{"prova.txt", ""}}},
+          {.nom = "empty file", .entrada = "", .sortida = adeu_text, .abans = {{"prova.txt", ""}}},
           {.nom = "missing, with proba.txt present",
            .entrada = "",
            .sortida = "\nL'arxiu no existeix!\n",
@@ -128,7 +129,7 @@ TEST(TextDumpAndLineReader, ReadBackWhatTheWritersLeft) {
     ASSERT_EQ(r.estat, 0);
     EXPECT_EQ(prova::executa({.programa = "text-dump", .entrada = "", .carpeta = carpeta.cami()}).sortida, text_mixt);
     EXPECT_EQ(prova::executa({.programa = "line-reader", .entrada = "", .carpeta = carpeta.cami()}).sortida,
-              text_mixt + adeu);
+              text_mixt + adeu_text);
   }
 }
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "indicacions.h"
 #include "programa.h"
 
 namespace {
 
 using prova::Cas;
 
-const std::string tope = "Entra un numero tope, mes gran que 0: ";
 const std::string enrere28(28, '\b');
 
 // ---------------------------------------------------------------------------
@@ -141,8 +141,6 @@ TEST(HarmonicSum, AFormulaWithTheSumInSixDigits) {
 // ---------------------------------------------------------------------------
 // gcd-subtraction
 
-const std::string parella = "\n\nFica dos nombres enters (separats per espai): ";
-
 TEST(GcdSubtraction, AgainstTheLibraryGcd) {
   std::vector<std::pair<int, int>> parelles = {{12, 18},
                                                {18, 12},
@@ -178,7 +176,6 @@ TEST(GcdSubtraction, AgainstTheLibraryGcd) {
 // ---------------------------------------------------------------------------
 // number-stats
 
-const std::string cantidad = "Introduce la cantidad de numeros que vas a poner: ";
 std::string pon(int k) { return "Pon el numero #" + std::to_string(k) + ": "; }
 std::string stats(const char *media, int max, int min) {
   return "\n\nLa media es: " + std::string(media) + ", el maximo es: " + std::to_string(max) +

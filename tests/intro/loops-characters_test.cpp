@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "indicacions.h"
 #include "programa.h"
 
 namespace {
 
 using prova::Cas;
 
-const std::string caracter = "\nIntrodueix un caracter (RETURN per parar): ";
 std::string introduits(long n) { return "\nCaracters introduis: " + std::to_string(n); }
 
 // Every byte but the line feed, bytes 128 to 255 included.

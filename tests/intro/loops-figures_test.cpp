@@ -6,14 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "indicacions.h"
 #include "programa.h"
 
 namespace {
 
 using prova::Cas;
-
-const std::string tope = "Entra un numero tope, mes gran que 0: ";
-const std::string lineas = "Introduce el numero de lineas: ";
 
 std::string repeteix(const std::string &tros, long n) {
   std::string r;

@@ -6,33 +6,29 @@
 #include <string>
 #include <vector>
 
+#include "indicacions.h"
 #include "programa.h"
 
 namespace {
 
 using prova::Cas;
 
-const std::string tope = "Entra un numero tope, mes gran que 0: ";
-const std::string lineas = "Introduce el numero de lineas: ";
-const std::string parella = "\n\nFica dos nombres enters (separats per espai): ";
-const std::string cantidad = "Introduce la cantidad de numeros que vas a poner: ";
-const std::string caracter = "\nIntrodueix un caracter (RETURN per parar): ";
 const std::string frase = "\nIntrodueix una frase: ";
 
 // A valid session: before each typed line its prompt, and after the last
 // line what the program prints to the end.
-struct Pas {
+struct PasNumeric {
   std::string pregunta;
   std::string linia;
 };
-struct Sessio {
+struct SessioNumerica {
   std::string programa;
-  std::vector<Pas> passos;
+  std::vector<PasNumeric> passos;
   std::string resultat;
 };
 
-const std::vector<Sessio> &sessions_numeriques() {
-  static const std::vector<Sessio> s = {
+const std::vector<SessioNumerica> &sessions_numeriques() {
+  static const std::vector<SessioNumerica> s = {
       {"star-square", {{tope, "2\n"}}, "* * \n* * \n"},
       {"hollow-square", {{tope, "3\n"}}, "***\n* *\n***\n"},
       {"star-triangle", {{lineas, "2\n"}}, "*\n**\n"},
@@ -58,7 +54,7 @@ const std::vector<Sessio> &sessions_numeriques() {
 }
 
 // The session with a refused reply typed once before line k: prompt k twice.
-std::vector<Cas> refusals(const Sessio &s, const std::string &resposta, const std::string &nom) {
+std::vector<Cas> refusals(const SessioNumerica &s, const std::string &resposta, const std::string &nom) {
   std::vector<Cas> casos;
   for (std::size_t k = 0; k < s.passos.size(); k++) {
     Cas c {.nom = nom + " at prompt " + std::to_string(k + 1), .entrada = {}, .sortida = {}};
@@ -77,10 +73,10 @@ std::vector<Cas> refusals(const Sessio &s, const std::string &resposta, const st
 }
 
 TEST(LoopInput, CutAfterEachLineEndsAtThePromptThatMetTheEnd) {
-  for (const Sessio &s : sessions_numeriques()) {
+  for (const SessioNumerica &s : sessions_numeriques()) {
     std::vector<Cas> casos;
     std::string entrada, sortida;
-    for (const Pas &p : s.passos) {
+    for (const PasNumeric &p : s.passos) {
       sortida += p.pregunta;
       // The end of input at this prompt, and the same with a blank line left.
       casos.push_back({.nom = "cut before: " + prova::visible(p.linia), .entrada = entrada, .sortida = sortida});
@@ -99,7 +95,7 @@ TEST(LoopInput, CutAfterEachLineEndsAtThePromptThatMetTheEnd) {
 }
 
 TEST(LoopInput, RefusedRepliesAskTheSamePromptAgain) {
-  for (const Sessio &s : sessions_numeriques()) {
+  for (const SessioNumerica &s : sessions_numeriques()) {
     std::vector<Cas> casos;
     for (auto [resposta, nom] : std::vector<std::pair<std::string, std::string>> {
              {"abc\n", "a non-number"},
@@ -121,9 +117,9 @@ TEST(LoopInput, RefusedRepliesAskTheSamePromptAgain) {
 // nothing else would end it.
 TEST(LoopInput, ThePauseWaitsForOneKey) {
   std::vector<std::pair<std::string, Cas>> casos;
-  for (const Sessio &s : sessions_numeriques()) {
+  for (const SessioNumerica &s : sessions_numeriques()) {
     Cas c {.nom = "pause after the session", .entrada = {}, .sortida = {}, .entrada_oberta = true};
-    for (const Pas &p : s.passos) {
+    for (const PasNumeric &p : s.passos) {
       c.entrada += p.linia;
       c.sortida += p.pregunta;
     }

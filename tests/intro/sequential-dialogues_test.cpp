@@ -5,13 +5,12 @@
 #include <utility>
 #include <vector>
 
+#include "indicacions.h"
 #include "programa.h"
 
 namespace {
 
 using prova::Cas;
-
-const std::string tecla = "Premeu qualsevol tecla per continuar . . . \n";  // "pause", after its key
 
 TEST(SecondsBreakdown, CascadeOfTruncatingDivisions) {
   const std::string p = "\n\nFica un numero de segons: ";
@@ -146,10 +145,6 @@ TEST(AgeCheck, VerdictFromTheTwoDates) {
   }
   prova::comprova("age-check", casos);
 }
-
-const std::string menu =
-    "1) Calcular area d'un rectangle\n2) Calcular area d'un triangle\n3) Calcular area d'un cercle\n4) Sortir\n"
-    "\n\nEscolleix una opcio: ";
 
 TEST(AreaMenu, EveryCharacterIsOneChoice) {
   const std::string rectangle = "\n\nIntrodueix els dos costats del rectangle (separats per espai): ",

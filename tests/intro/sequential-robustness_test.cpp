@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "indicacions.h"
 #include "programa.h"
 
 namespace {
 
 using prova::Cas;
-
-const std::string tecla = "Premeu qualsevol tecla per continuar . . . \n";
 
 enum class Resposta { enter, real, caracter };
 
@@ -29,9 +28,6 @@ struct Sessio {
   std::string final;  // after the last reply, the pause's text included
 };
 
-const std::string menu =
-    "1) Calcular area d'un rectangle\n2) Calcular area d'un triangle\n3) Calcular area d'un cercle\n4) Sortir\n"
-    "\n\nEscolleix una opcio: ";
 const std::string edat_naixement = "\n\nIntrodueix una data de naixement en format dd/mm/aa (ex: 03/01/1994): ",
                   edat_actual = "\n\nIntrodueix una data actual en format dd/mm/aa (ex: 08/03/2006): ";
 

@@ -10,20 +10,15 @@
 #include <filesystem>
 #include <string>
 
+#include "agenda.h"
 #include "programa.h"
 
 namespace {
 
 using prova::CarpetaTemporal;
 
-const std::string menu =
-    "\f\n\t== Menu ==\n\n      1) Entra un nou contacte\n      2) Esborra un contacte\n      3) Mostra tota "
-    "l'agenda\n      4) Cerca per nom\n      5) Cerca per primer cognom\n      6) Cerca per telefon\n      7) "
-    "Ordena alfabeticament\n\n      8) Carrega dades\n\n      9) Guarda dades\n\n      10) Genera informe\n\n   "
-    "   0) Sortir\n\n      \tOpcio: ";
 const std::string no_obert = "\nNo es pot obrir l'arxiu agenda.dat!\n";
 const std::string adeu_fallit = no_obert + "\n\tAdeu!";
-const std::string adeu = "\nFixter guardat!\n\n\tAdeu!";
 const std::string prompts =
     "\nFica el NOM del nou contacte: \nFica el PRIMER COGNOM del nou contacte: \nFica el SEGON COGNOM del nou "
     "contacte: \nFica el TELEFON del nou contacte: ";

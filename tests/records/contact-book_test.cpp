@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "agenda.h"
 #include "dialeg.h"
 #include "oracles.h"
 #include "programa.h"
@@ -19,18 +20,12 @@ using prova::CarpetaTemporal;
 using prova::Cas;
 using prova::Fitxers;
 
-const std::string menu =
-    "\f\n\t== Menu ==\n\n      1) Entra un nou contacte\n      2) Esborra un contacte\n      3) Mostra tota "
-    "l'agenda\n      4) Cerca per nom\n      5) Cerca per primer cognom\n      6) Cerca per telefon\n      7) "
-    "Ordena alfabeticament\n\n      8) Carrega dades\n\n      9) Guarda dades\n\n      10) Genera informe\n\n   "
-    "   0) Sortir\n\n      \tOpcio: ";
 const std::string capsalera = "\nNum Nom             Primer cognom   Segon cognom    Telefon   ";
 const std::string buida = "\n\n\t\t\t\t[ Agenda buida! ]";
 const std::string cap_coincidencia = "\n\n\t\t\t[ no s'han trobat coincidencies! ]";
 const std::string entrada_prompts =
     "\nFica el NOM del nou contacte: \nFica el PRIMER COGNOM del nou contacte: \nFica el SEGON COGNOM del nou "
     "contacte: \nFica el TELEFON del nou contacte: ";
-const std::string adeu = "\nFixter guardat!\n\n\tAdeu!";
 
 std::string fila(int numero, const char *nom, const char *cognom1, const char *cognom2, const char *telefon) {
   char linia[128];

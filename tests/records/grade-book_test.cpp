@@ -14,11 +14,11 @@ namespace {
 
 using prova::Cas;
 
-const std::string menu =
+const std::string menu_notes =
     "\f\n\t== Menu: ==\n\n                1) Introduir dades\n                2) Mostrar notes d'un alumne\n"
     "                3) Mostrar notes d'una assignatura\n                0) Sortir\n\n                Opcio: ";
-const std::string adeu = "\n\tAdeu!";
-const std::string incorrecta = "\n\tOpcio incorrecta!";
+const std::string adeu_notes = "\n\tAdeu!";
+const std::string incorrecta_notes = "\n\tOpcio incorrecta!";
 const std::string no_trobat = "\n\tAlumne no trobat!";
 const std::string sense_notes = "\n\t\tL'alumne no te notes en cap assignatura!";
 const std::string no_trobada = "\n\tAssignatura no trobada!";
@@ -110,7 +110,7 @@ std::string llistat(const Classe &c) {
 struct Sessio {
   Classe classe;
   std::string entrada;
-  std::string sortida = menu;
+  std::string sortida = menu_notes;
 
   void entra(const Classe &c) {
     classe = c;
@@ -131,24 +131,24 @@ struct Sessio {
         sortida += pregunta_nota(tall(c.assignatures[y]));
       }
     }
-    sortida += menu;
+    sortida += menu_notes;
   }
   // The query line, then the key for the pause before the next choice.
   void alumne(const std::string &linia, const std::string &paraula) {
     entrada += "2\n" + linia + "\nk";
-    sortida += pregunta_alumne + consulta_alumne(classe, paraula) + menu;
+    sortida += pregunta_alumne + consulta_alumne(classe, paraula) + menu_notes;
   }
   void alumne(const std::string &paraula) { alumne(paraula, paraula); }
   void assignatura(const std::string &paraula) {
     entrada += "3\n" + paraula + "\nk";
-    sortida += pregunta_assignatura + consulta_assignatura(classe, paraula) + menu;
+    sortida += pregunta_assignatura + consulta_assignatura(classe, paraula) + menu_notes;
   }
   void mostra_llistat() {
     entrada += "4\nk";
-    sortida += llistat(classe) + menu;
+    sortida += llistat(classe) + menu_notes;
   }
   Cas acaba(const std::string &nom_cas) {
-    return {.nom = nom_cas, .entrada = entrada + "0\n", .sortida = sortida + adeu};
+    return {.nom = nom_cas, .entrada = entrada + "0\n", .sortida = sortida + adeu_notes};
   }
 };
 
@@ -165,25 +165,27 @@ const Classe classe = {.assignatures = {"Quimica organica", "Fisica", "quimica",
 TEST(GradeBook, MenuChoices) {
   using namespace prova::pas;
   using D = prova::Dialeg;
-  prova::comprova(
-      "grade-book",
-      {
-          D("0 ends at once", menu, {tria("0"), diu(adeu)}),
-          D("the rest of the 0 line is dropped", menu, {tria("0 i prou"), diu(adeu)}),
-          D("Enter alone shows the menu again, with no pause", menu, {tria(""), tria(""), tria("0"), diu(adeu)}),
-          D("incorrect choices, each followed by a pause", menu,
-            {tria("x"), pausa(incorrecta), tria(" 1"), pausa(incorrecta), tria("9"), pausa(incorrecta), tria("5abc"),
-             pausa(incorrecta), tria("0"), diu(adeu)}),
-          D("2xyz runs 2", menu,
-            {tria("2xyz"), pregunta(pregunta_alumne, "anna"), pausa(no_trobat + sense_notes), tria("0"), diu(adeu)}),
-          D("a pause takes one key: the rest of its line is the next choice", menu,
-            {tria("x"), pausa(incorrecta, '9'), tria("0"), diu(adeu)}),
-          D("a key line at a pause leaves its line feed: the menu shows again", menu,
-            {tria("x"), pausa(incorrecta, '9'), tria(""), tria("0"), diu(adeu)}),
-          D("queries before any entry find nothing; the listing is empty", menu,
-            {tria("2"), pregunta(pregunta_alumne, "anna"), pausa(no_trobat + sense_notes), tria("3"),
-             pregunta(pregunta_assignatura, "quimica"), pausa(no_trobada), tria("4"), pausa(), tria("0"), diu(adeu)}),
-      });
+  prova::comprova("grade-book",
+                  {
+                      D("0 ends at once", menu_notes, {tria("0"), diu(adeu_notes)}),
+                      D("the rest of the 0 line is dropped", menu_notes, {tria("0 i prou"), diu(adeu_notes)}),
+                      D("Enter alone shows the menu again, with no pause", menu_notes,
+                        {tria(""), tria(""), tria("0"), diu(adeu_notes)}),
+                      D("incorrect choices, each followed by a pause", menu_notes,
+                        {tria("x"), pausa(incorrecta_notes), tria(" 1"), pausa(incorrecta_notes), tria("9"),
+                         pausa(incorrecta_notes), tria("5abc"), pausa(incorrecta_notes), tria("0"), diu(adeu_notes)}),
+                      D("2xyz runs 2", menu_notes,
+                        {tria("2xyz"), pregunta(pregunta_alumne, "anna"), pausa(no_trobat + sense_notes), tria("0"),
+                         diu(adeu_notes)}),
+                      D("a pause takes one key: the rest of its line is the next choice", menu_notes,
+                        {tria("x"), pausa(incorrecta_notes, '9'), tria("0"), diu(adeu_notes)}),
+                      D("a key line at a pause leaves its line feed: the menu shows again", menu_notes,
+                        {tria("x"), pausa(incorrecta_notes, '9'), tria(""), tria("0"), diu(adeu_notes)}),
+                      D("queries before any entry find nothing; the listing is empty", menu_notes,
+                        {tria("2"), pregunta(pregunta_alumne, "anna"), pausa(no_trobat + sense_notes), tria("3"),
+                         pregunta(pregunta_assignatura, "quimica"), pausa(no_trobada), tria("4"), pausa(), tria("0"),
+                         diu(adeu_notes)}),
+                  });
 }
 
 TEST(GradeBook, EntryDialogueAsksAgain) {
@@ -195,31 +197,33 @@ TEST(GradeBook, EntryDialogueAsksAgain) {
   const std::string marks_b = pregunta_nota("Art");
   const std::string asks = subjects + student + marks_a + marks_a + marks_a + marks_a + marks_a + marks_a + marks_a +
                            marks_a + marks_a + marks_b;
-  prova::comprova("grade-book",
-                  {
-                      {.nom = "every refused reply repeats its own prompt, silently",
-                       .entrada = "1\n0\n11\n-3\nabc\n4294967297\nx 3\n2\n\nMates\nArt\n"
-                                  "0 i prou\n1\n-1\n-20\nzero\n0\n\nPau\n\nCasa\n"
-                                  "11\n-2\n10.5\n-1.5\n10.01\nnan\nnota\ninf\n-1\n10\n4\nk0\n",
-                       .sortida = menu + asks + menu + "0 Pau Casa\n0 0 -1\n0 1 10\n" + menu + adeu},
-                      {.nom = "the accepted edges of a mark, -0.5 and 0 stored, neither shown by a query",
-                       .entrada = "1\n2\nArt\nx\n1\n1\nPau\nCasa\n-0.5\n0\n4\nk2\npau\nk0\n",
-                       .sortida = menu + quantes + nom_assignatura(0) + nom_assignatura(1) + quants +
-                                  capsalera_alumne(0) + expedient + nom + domicili + pregunta_nota("Art") +
-                                  pregunta_nota("x") + menu + "1 Pau Casa\n1 0 -0.5\n1 1 0\n" + menu + pregunta_alumne +
-                                  "\n\tAlumne Pau amb expedient 1:\n" + "\n\t\tAssignatura x: 0" + menu + adeu},
-                  });
+  prova::comprova(
+      "grade-book",
+      {
+          {.nom = "every refused reply repeats its own prompt, silently",
+           .entrada = "1\n0\n11\n-3\nabc\n4294967297\nx 3\n2\n\nMates\nArt\n"
+                      "0 i prou\n1\n-1\n-20\nzero\n0\n\nPau\n\nCasa\n"
+                      "11\n-2\n10.5\n-1.5\n10.01\nnan\nnota\ninf\n-1\n10\n4\nk0\n",
+           .sortida = menu_notes + asks + menu_notes + "0 Pau Casa\n0 0 -1\n0 1 10\n" + menu_notes + adeu_notes},
+          {.nom = "the accepted edges of a mark, -0.5 and 0 stored, neither shown by a query",
+           .entrada = "1\n2\nArt\nx\n1\n1\nPau\nCasa\n-0.5\n0\n4\nk2\npau\nk0\n",
+           .sortida = menu_notes + quantes + nom_assignatura(0) + nom_assignatura(1) + quants + capsalera_alumne(0) +
+                      expedient + nom + domicili + pregunta_nota("Art") + pregunta_nota("x") + menu_notes +
+                      "1 Pau Casa\n1 0 -0.5\n1 1 0\n" + menu_notes + pregunta_alumne +
+                      "\n\tAlumne Pau amb expedient 1:\n" + "\n\t\tAssignatura x: 0" + menu_notes + adeu_notes},
+      });
 }
 
 TEST(GradeBook, AMarkWithADecimalCommaIsThatMark) {
-  prova::comprova("grade-book", {
-                                    {.nom = "8,5 is 8.5; 10,5 is above 10 and asked again",
-                                     .entrada = "1\n2\nArt\nMusica\n1\n1\nPau\nCasa\n10,5\n8,5\n9,75\n4\nk0\n",
-                                     .sortida = menu + quantes + nom_assignatura(0) + nom_assignatura(1) + quants +
-                                                capsalera_alumne(0) + expedient + nom + domicili +
-                                                pregunta_nota("Art") + pregunta_nota("Art") + pregunta_nota("Musica") +
-                                                menu + "1 Pau Casa\n1 0 8.5\n1 1 9.75\n" + menu + adeu},
-                                });
+  prova::comprova("grade-book",
+                  {
+                      {.nom = "8,5 is 8.5; 10,5 is above 10 and asked again",
+                       .entrada = "1\n2\nArt\nMusica\n1\n1\nPau\nCasa\n10,5\n8,5\n9,75\n4\nk0\n",
+                       .sortida = menu_notes + quantes + nom_assignatura(0) + nom_assignatura(1) + quants +
+                                  capsalera_alumne(0) + expedient + nom + domicili + pregunta_nota("Art") +
+                                  pregunta_nota("Art") + pregunta_nota("Musica") + menu_notes +
+                                  "1 Pau Casa\n1 0 8.5\n1 1 9.75\n" + menu_notes + adeu_notes},
+                  });
 }
 
 TEST(GradeBook, QueriesAgainstTheModel) {
@@ -311,7 +315,7 @@ TEST(GradeBook, EndOfInputAnywhereSaysGoodbye) {
   s.assignatura("art");
   s.mostra_llistat();
   const std::string entrada = s.entrada + "0\n";
-  const std::string sortida = s.sortida + adeu;
+  const std::string sortida = s.sortida + adeu_notes;
   for (std::size_t fi = 0; fi <= entrada.size(); fi++) {
     if (fi != 0 && entrada[fi - 1] != '\n' && fi != entrada.size()) continue;
     SCOPED_TRACE("input cut after " + std::to_string(fi) + " bytes");
@@ -319,9 +323,10 @@ TEST(GradeBook, EndOfInputAnywhereSaysGoodbye) {
     auto r = prova::executa({.programa = "grade-book", .entrada = entrada.substr(0, fi), .carpeta = carpeta.cami()});
     EXPECT_FALSE(r.temps_esgotat);
     EXPECT_EQ(r.estat, 0);
-    ASSERT_GE(r.sortida.size(), adeu.size());
-    EXPECT_EQ(r.sortida.substr(r.sortida.size() - adeu.size()), adeu);
-    EXPECT_EQ(sortida.compare(0, r.sortida.size() - adeu.size(), r.sortida, 0, r.sortida.size() - adeu.size()), 0)
+    ASSERT_GE(r.sortida.size(), adeu_notes.size());
+    EXPECT_EQ(r.sortida.substr(r.sortida.size() - adeu_notes.size()), adeu_notes);
+    EXPECT_EQ(
+        sortida.compare(0, r.sortida.size() - adeu_notes.size(), r.sortida, 0, r.sortida.size() - adeu_notes.size()), 0)
         << prova::visible(r.sortida);
   }
 }

@@ -15,7 +15,7 @@ namespace {
 
 using prova::Cas;
 
-const std::string menu =
+const std::string menu_vendes =
     "\f\t= Menu: =\n\n\t\t1) Introduir informacio\n                2) Trobar el venedor que mes ha venut\n       "
     "         3) Trobar la quantitat venuda d'un producte\n                4) Sortir\n\n\t\tFica una opcio: ";
 const std::string submenu =
@@ -23,8 +23,8 @@ const std::string submenu =
     "Sortir\n\n\t\tFica una opcio: ";
 const std::string confirmacio =
     "\n\n\t\tS'esborraran les dades introduides previament!\n\t\tSi estas segur torna a ficar l'opcio (3 per sortir): ";
-const std::string adeu = "\n\t\tAdeu!";
-const std::string incorrecta = "\n\t\tOpcio incorrecta!";
+const std::string adeu_vendes = "\n\t\tAdeu!";
+const std::string incorrecta_vendes = "\n\t\tOpcio incorrecta!";
 const std::string sense_dades = "\n\t\tEncara no s'han introduit les dades!";
 const std::string introduides = "\n\t\tDades introduides satisfactoriament.";
 const std::string venedors = "\n\t\tFica el nombre de venedors: ";
@@ -85,7 +85,7 @@ std::string dialeg_manual(const Taula &t) {
 // From the main menu: manual entry of t (the first one, no confirmation),
 // back to the main menu.
 std::string entra(const Taula &t) { return "1\n1\n" + teclat_manual(t) + "3\n"; }
-std::string surt_entra(const Taula &t) { return submenu + dialeg_manual(t) + submenu + menu; }
+std::string surt_entra(const Taula &t) { return submenu + dialeg_manual(t) + submenu + menu_vendes; }
 
 // Both queries, every product asked once, each pause taking its key.
 std::string consultes_teclat(const Taula &t) {
@@ -94,8 +94,8 @@ std::string consultes_teclat(const Taula &t) {
   return r;
 }
 std::string consultes_sortida(const Taula &t) {
-  std::string r = millor_venedor(t) + menu;
-  for (int y = 0; y < columnes(t); y++) r += pregunta_producte(columnes(t)) + total_producte(t, y) + menu;
+  std::string r = millor_venedor(t) + menu_vendes;
+  for (int y = 0; y < columnes(t); y++) r += pregunta_producte(columnes(t)) + total_producte(t, y) + menu_vendes;
   return r;
 }
 
@@ -105,30 +105,33 @@ TEST(SalesLedger, MainMenu) {
   prova::comprova(
       "sales-ledger",
       {
-          {.nom = "4 says goodbye", .entrada = "4\n", .sortida = menu + adeu},
+          {.nom = "4 says goodbye", .entrada = "4\n", .sortida = menu_vendes + adeu_vendes},
           {.nom = "queries before any data",
            .entrada = "2\n9\n3\n9\n4\n9\n",
-           .sortida = menu + sense_dades + menu + sense_dades + menu + adeu},
+           .sortida = menu_vendes + sense_dades + menu_vendes + sense_dades + menu_vendes + adeu_vendes},
           {.nom = "incorrect options, and replies that are not numbers",
            .entrada = "0\n9\n5\n9\n-1\n9\nabc\n9\n4294967297\n9\n4\n",
-           .sortida = menu + incorrecta + menu + incorrecta + menu + incorrecta + menu + incorrecta + menu +
-                      incorrecta + menu + adeu},
-          {.nom = "empty lines before a number are skipped", .entrada = "\n\n  \n4\n", .sortida = menu + adeu},
+           .sortida = menu_vendes + incorrecta_vendes + menu_vendes + incorrecta_vendes + menu_vendes +
+                      incorrecta_vendes + menu_vendes + incorrecta_vendes + menu_vendes + incorrecta_vendes +
+                      menu_vendes + adeu_vendes},
+          {.nom = "empty lines before a number are skipped",
+           .entrada = "\n\n  \n4\n",
+           .sortida = menu_vendes + adeu_vendes},
           {.nom = "the rest of a line answers the next prompt",
            .entrada = "1 3 4\n",
-           .sortida = menu + submenu + menu + adeu},
+           .sortida = menu_vendes + submenu + menu_vendes + adeu_vendes},
           {.nom = "2.5 runs 2; .5 is then an incorrect reply whose pause takes the key line's line feed",
            .entrada = "2.5\n9\n4\n",
-           .sortida = menu + sense_dades + menu + incorrecta + menu + adeu},
+           .sortida = menu_vendes + sense_dades + menu_vendes + incorrecta_vendes + menu_vendes + adeu_vendes},
           {.nom = "each pause takes one key line; a further 9 line is an option",
            .entrada = "7\n9\n9\n9\n4\n",
-           .sortida = menu + incorrecta + menu + incorrecta + menu + adeu},
+           .sortida = menu_vendes + incorrecta_vendes + menu_vendes + incorrecta_vendes + menu_vendes + adeu_vendes},
       });
 }
 
 TEST(SalesLedger, SubmenuAndConfirmation) {
   const std::string amb_dades = entra(dos_per_dos);
-  const std::string sortida_dades = menu + surt_entra(dos_per_dos);
+  const std::string sortida_dades = menu_vendes + surt_entra(dos_per_dos);
   const std::string millor =
       "\n\t\tEl venedor 0 te un maxim amb 7 unitats venudes.\n\t\tEl venedor 1 te un maxim amb "
       "7 unitats venudes.";
@@ -138,32 +141,33 @@ TEST(SalesLedger, SubmenuAndConfirmation) {
       {
           {.nom = "incorrect submenu options, then 3 back with no pause",
            .entrada = "1\n0\n9\n4\n9\n-2\n9\nx\n9\n3\n4\n",
-           .sortida = menu + submenu + incorrecta + submenu + incorrecta + submenu + incorrecta + submenu + incorrecta +
-                      submenu + menu + adeu},
+           .sortida = menu_vendes + submenu + incorrecta_vendes + submenu + incorrecta_vendes + submenu +
+                      incorrecta_vendes + submenu + incorrecta_vendes + submenu + menu_vendes + adeu_vendes},
           {.nom = "two tied salesmen both print, lower number first",
            .entrada = amb_dades + "2\n9\n4\n",
-           .sortida = sortida_dades + millor + menu + adeu},
+           .sortida = sortida_dades + millor + menu_vendes + adeu_vendes},
           {.nom = "1 then 3 at the confirmation keeps the data",
            .entrada = amb_dades + "1\n1\n3\n2\n9\n4\n",
-           .sortida = sortida_dades + submenu + confirmacio + menu + millor + menu + adeu},
+           .sortida = sortida_dades + submenu + confirmacio + menu_vendes + millor + menu_vendes + adeu_vendes},
           {.nom = "2 then 3 at the confirmation keeps the data",
            .entrada = amb_dades + "1\n2\n3\n2\n9\n4\n",
-           .sortida = sortida_dades + submenu + confirmacio + menu + millor + menu + adeu},
+           .sortida = sortida_dades + submenu + confirmacio + menu_vendes + millor + menu_vendes + adeu_vendes},
           {.nom = "2 then 1 carries out the manual entry",
            .entrada = amb_dades + "1\n2\n1\n" + teclat_manual(u) + "3\n2\n9\n4\n",
-           .sortida = sortida_dades + submenu + confirmacio + dialeg_manual(u) + submenu + menu + millor_venedor(u) +
-                      menu + adeu},
+           .sortida = sortida_dades + submenu + confirmacio + dialeg_manual(u) + submenu + menu_vendes +
+                      millor_venedor(u) + menu_vendes + adeu_vendes},
           {.nom = "7, 0 or a non-number at the confirmation is incorrect",
            .entrada = amb_dades + "1\n1\n7\n9\n2\n0\n9\n1\nno\n9\n3\n2\n9\n4\n",
-           .sortida = sortida_dades + submenu + confirmacio + incorrecta + submenu + confirmacio + incorrecta +
-                      submenu + confirmacio + incorrecta + submenu + menu + millor + menu + adeu},
+           .sortida = sortida_dades + submenu + confirmacio + incorrecta_vendes + submenu + confirmacio +
+                      incorrecta_vendes + submenu + confirmacio + incorrecta_vendes + submenu + menu_vendes + millor +
+                      menu_vendes + adeu_vendes},
           {.nom = "5 and 3 at the submenu ask no confirmation",
            .entrada = amb_dades + "1\n5\n9\n3\n4\n",
-           .sortida = sortida_dades + submenu + incorrecta + submenu + menu + adeu},
+           .sortida = sortida_dades + submenu + incorrecta_vendes + submenu + menu_vendes + adeu_vendes},
           {.nom = "a second entry in the same visit is confirmed too",
            .entrada = "1\n1\n" + teclat_manual(dos_per_dos) + "1\n1\n" + teclat_manual(u) + "3\n2\n9\n4\n",
-           .sortida = menu + submenu + dialeg_manual(dos_per_dos) + submenu + confirmacio + dialeg_manual(u) + submenu +
-                      menu + millor_venedor(u) + menu + adeu},
+           .sortida = menu_vendes + submenu + dialeg_manual(dos_per_dos) + submenu + confirmacio + dialeg_manual(u) +
+                      submenu + menu_vendes + millor_venedor(u) + menu_vendes + adeu_vendes},
       });
 }
 
@@ -173,14 +177,14 @@ TEST(SalesLedger, ManualEntryAsksAgain) {
       {
           {.nom = "counts out of 1..25 and non-numbers, silently",
            .entrada = "1\n1\n0\n-4\n26\n1000\nx\n4294967297\n1\n0\n26\n-4\ncap\n2\n1\n2\n9\n3\n4\n",
-           .sortida = menu + submenu + venedors + venedors + venedors + venedors + venedors + venedors + venedors +
-                      productes + productes + productes + productes + productes + cella(0, 0) + cella(1, 0) +
-                      introduides + submenu + menu + adeu},
+           .sortida = menu_vendes + submenu + venedors + venedors + venedors + venedors + venedors + venedors +
+                      venedors + productes + productes + productes + productes + productes + cella(0, 0) + cella(1, 0) +
+                      introduides + submenu + menu_vendes + adeu_vendes},
           {.nom = "a negative cell has its message; a non-number or a 33-bit number has none",
            .entrada = "1\n1\n1\n1\n-1\n-2147483648\nx\n4294967296\n2147483648\n0\n9\n3\n3\n0\n9\n4\n",
-           .sortida = menu + submenu + venedors + productes + cella(0, 0) + negativa + cella(0, 0) + negativa +
-                      cella(0, 0) + cella(0, 0) + cella(0, 0) + cella(0, 0) + introduides + submenu + menu +
-                      pregunta_producte(1) + "\n\t\tEl total venut del producte 0 es: 0" + menu + adeu},
+           .sortida = menu_vendes + submenu + venedors + productes + cella(0, 0) + negativa + cella(0, 0) + negativa +
+                      cella(0, 0) + cella(0, 0) + cella(0, 0) + cella(0, 0) + introduides + submenu + menu_vendes +
+                      pregunta_producte(1) + "\n\t\tEl total venut del producte 0 es: 0" + menu_vendes + adeu_vendes},
       });
 }
 
@@ -195,13 +199,13 @@ TEST(SalesLedger, QueriesAgainstTheModel) {
       for (long long &c : fila) c = static_cast<long long>(gen() % static_cast<unsigned>(amplada));
     casos.push_back({.nom = "table " + std::to_string(i) + " (" + std::to_string(v) + " x " + std::to_string(p) + ")",
                      .entrada = entra(t) + consultes_teclat(t) + "4\n",
-                     .sortida = menu + surt_entra(t) + consultes_sortida(t) + adeu});
+                     .sortida = menu_vendes + surt_entra(t) + consultes_sortida(t) + adeu_vendes});
   }
   // 25 x 25 cells of 2,147,483,647: every total is 53,687,091,175.
   Taula plena(25, std::vector<long long>(25, 2147483647));
   casos.push_back({.nom = "the largest table with the largest cells",
                    .entrada = entra(plena) + consultes_teclat(plena) + "4\n",
-                   .sortida = menu + surt_entra(plena) + consultes_sortida(plena) + adeu});
+                   .sortida = menu_vendes + surt_entra(plena) + consultes_sortida(plena) + adeu_vendes});
   prova::comprova("sales-ledger", casos);
   EXPECT_EQ(total_producte(plena, 3), "\n\t\tEl total venut del producte 3 es: 53687091175");
 }
@@ -214,21 +218,22 @@ TEST(SalesLedger, ProductNumber) {
       {
           {.nom = "-1, -5, p, 99, 1000 and non-numbers are asked again with no message",
            .entrada = entra(gran) + "3\n-1\n-5\n3\n99\n1000\nx\n2\n9\n4\n",
-           .sortida = menu + surt_entra(gran) + pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) +
+           .sortida = menu_vendes + surt_entra(gran) + pregunta_producte(3) + pregunta_producte(3) +
                       pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) + pregunta_producte(3) +
-                      total_producte(gran, 2) + menu + adeu},
+                      pregunta_producte(3) + total_producte(gran, 2) + menu_vendes + adeu_vendes},
           {.nom = "a smaller entry never sums the older cells",
            .entrada = entra(gran) + "1\n1\n1\n" + teclat_manual(petita) + "3\n3\n1\n2\n0\n9\n2\n9\n4\n",
-           .sortida = menu + surt_entra(gran) + submenu + confirmacio + dialeg_manual(petita) + submenu + menu +
-                      pregunta_producte(1) + pregunta_producte(1) + pregunta_producte(1) +
-                      "\n\t\tEl total venut del producte 0 es: 3" + menu + millor_venedor(petita) + menu + adeu},
+           .sortida = menu_vendes + surt_entra(gran) + submenu + confirmacio + dialeg_manual(petita) + submenu +
+                      menu_vendes + pregunta_producte(1) + pregunta_producte(1) + pregunta_producte(1) +
+                      "\n\t\tEl total venut del producte 0 es: 3" + menu_vendes + millor_venedor(petita) + menu_vendes +
+                      adeu_vendes},
       });
 }
 
 TEST(SalesLedger, EndOfInputAndNonNumbersNeverLoop) {
   const std::string entrada = entra(dos_per_dos) + "1\n1\n3\n" + consultes_teclat(dos_per_dos) + "1\n2\n3\n4\n9\n";
-  const std::string sortida = menu + surt_entra(dos_per_dos) + submenu + confirmacio + menu +
-                              consultes_sortida(dos_per_dos) + submenu + confirmacio + menu + adeu;
+  const std::string sortida = menu_vendes + surt_entra(dos_per_dos) + submenu + confirmacio + menu_vendes +
+                              consultes_sortida(dos_per_dos) + submenu + confirmacio + menu_vendes + adeu_vendes;
   prova::comprova("sales-ledger", {{.nom = "the whole session", .entrada = entrada, .sortida = sortida}});
   for (std::size_t fi = 0; fi < entrada.size(); fi++) {
     if (fi != 0 && entrada[fi - 1] != '\n') continue;
@@ -240,10 +245,12 @@ TEST(SalesLedger, EndOfInputAndNonNumbersNeverLoop) {
           {.programa = "sales-ledger", .entrada = entrada.substr(0, fi) + final, .carpeta = carpeta.cami()});
       EXPECT_FALSE(r.temps_esgotat);
       EXPECT_EQ(r.estat, 0);
-      ASSERT_GE(r.sortida.size(), adeu.size());
-      EXPECT_EQ(r.sortida.substr(r.sortida.size() - adeu.size()), adeu) << prova::visible(r.sortida);
+      ASSERT_GE(r.sortida.size(), adeu_vendes.size());
+      EXPECT_EQ(r.sortida.substr(r.sortida.size() - adeu_vendes.size()), adeu_vendes) << prova::visible(r.sortida);
       if (final.empty()) {
-        EXPECT_EQ(sortida.compare(0, r.sortida.size() - adeu.size(), r.sortida, 0, r.sortida.size() - adeu.size()), 0)
+        EXPECT_EQ(sortida.compare(0, r.sortida.size() - adeu_vendes.size(), r.sortida, 0,
+                                  r.sortida.size() - adeu_vendes.size()),
+                  0)
             << prova::visible(r.sortida);
       }
     }
@@ -289,8 +296,9 @@ std::string missatge_aleatori(const Aleatoria &a) {
 // product 0; goodbye.
 const std::string teclat_aleatori = "1\n2\n9\n2\n2\n9\n3\n2\n9\n3\n0\n9\n4\n9\n";
 std::string sortida_aleatoria(const Aleatoria &primera, const Aleatoria &a) {
-  return menu + submenu + missatge_aleatori(primera) + submenu + confirmacio + missatge_aleatori(a) + submenu + menu +
-         millor_venedor(a.t) + menu + pregunta_producte(a.p) + total_producte(a.t, 0) + menu + adeu;
+  return menu_vendes + submenu + missatge_aleatori(primera) + submenu + confirmacio + missatge_aleatori(a) + submenu +
+         menu_vendes + millor_venedor(a.t) + menu_vendes + pregunta_producte(a.p) + total_producte(a.t, 0) +
+         menu_vendes + adeu_vendes;
 }
 
 TEST(SalesLedger, RandomEntryFollowsTheOriginalGenerator) {
@@ -342,8 +350,9 @@ TEST(SalesLedger, RandomEntryAtChosenSeconds) {
     }
     casos.push_back({.nom = std::string(s.nom) + " (" + std::to_string(s.segon) + ")",
                      .entrada = "1\n2\n9\n3\n2\n9\n3\n" + producte + "9\n4\n9\n",
-                     .sortida = menu + submenu + missatge_aleatori(a) + submenu + menu + millor_venedor(a.t) + menu +
-                                preguntes + total_producte(a.t, a.p <= 1 ? 0 : 1) + menu + adeu,
+                     .sortida = menu_vendes + submenu + missatge_aleatori(a) + submenu + menu_vendes +
+                                millor_venedor(a.t) + menu_vendes + preguntes + total_producte(a.t, a.p <= 1 ? 0 : 1) +
+                                menu_vendes + adeu_vendes,
                      .entorn = {{"LD_PRELOAD", HORA_FIXA},
                                 {"HORA_FIXA", std::to_string(s.segon)},
                                 {"ASAN_OPTIONS", "verify_asan_link_order=0"}}});

@@ -14,10 +14,10 @@
 namespace {
 
 using prova::Cas;
-std::mt19937 atzar(11);
-std::string text_de(const std::string &lletres, std::size_t minim, std::size_t maxim) {
-  std::string t(std::uniform_int_distribution<std::size_t>(minim, maxim)(atzar), ' ');
-  for (char &c : t) c = lletres[std::uniform_int_distribution<std::size_t>(0, lletres.size() - 1)(atzar)];
+std::mt19937 atzar_lectura(11);
+std::string text_lectura(const std::string &lletres, std::size_t minim, std::size_t maxim) {
+  std::string t(std::uniform_int_distribution<std::size_t>(minim, maxim)(atzar_lectura), ' ');
+  for (char &c : t) c = lletres[std::uniform_int_distribution<std::size_t>(0, lletres.size() - 1)(atzar_lectura)];
   return t;
 }
 
@@ -81,9 +81,9 @@ TEST(SentenceLengths, ClassesAndPercentages) {
        .entrada_oberta = true}};
   for (int i = 0; i < 40; i++) {
     std::string entrada;
-    std::vector<std::size_t> llargades(atzar() % 12);
+    std::vector<std::size_t> llargades(atzar_lectura() % 12);
     for (auto &l : llargades) {
-      std::string linia = text_de("ab ", 0, 20);
+      std::string linia = text_lectura("ab ", 0, 20);
       l = linia.size();
       entrada += linia + "\n";
     }
@@ -117,9 +117,11 @@ TEST(StopWord, StopsRightAfterALineEndingWithTheWord) {
     std::string entrada, sortida_real;
     long esperats = -1;
     for (int j = 0; j < 6; j++) {
-      std::string linia = text_de(std::string("xZ ") + "\xE9", 0, 3);
-      for (int k = atzar() % 3; k > 0; k--) linia += text_de("zabrol", 6, 6) + (atzar() % 2 ? "zabrol" : "");
-      if (atzar() % 8 == 0) linia = std::string(248 + atzar() % 3, 'x') + "zabrol" + text_de("x", 0, 300);
+      std::string linia = text_lectura(std::string("xZ ") + "\xE9", 0, 3);
+      for (int k = atzar_lectura() % 3; k > 0; k--)
+        linia += text_lectura("zabrol", 6, 6) + (atzar_lectura() % 2 ? "zabrol" : "");
+      if (atzar_lectura() % 8 == 0)
+        linia = std::string(248 + atzar_lectura() % 3, 'x') + "zabrol" + text_lectura("x", 0, 300);
       std::string guardat = linia.substr(0, 254);
       entrada += linia + "\n";
       if (esperats < 0 && guardat.size() >= 6 && guardat.substr(guardat.size() - 6) == "zabrol")
@@ -148,9 +150,10 @@ TEST(WordLength, TheFirstWordUpTo39Characters) {
                             {.nom = "no input", .entrada = "", .sortida = "Fica una paraula: "},
                             {.nom = "white space only", .entrada = " \n\t\n", .sortida = "Fica una paraula: "}};
   for (int i = 0; i < 60; i++) {
-    std::string paraula = text_de(std::string("aZ,.!1") + "\xE9\xFF", 1, 60);
-    casos.push_back(cas(text_de(" \t\n\r\v\f", 0, 4) + paraula + text_de(" \t\n", 1, 2) + text_de("ab ", 0, 5) + "\n",
-                        static_cast<int>(std::min<std::size_t>(paraula.size(), 39))));
+    std::string paraula = text_lectura(std::string("aZ,.!1") + "\xE9\xFF", 1, 60);
+    casos.push_back(cas(
+        text_lectura(" \t\n\r\v\f", 0, 4) + paraula + text_lectura(" \t\n", 1, 2) + text_lectura("ab ", 0, 5) + "\n",
+        static_cast<int>(std::min<std::size_t>(paraula.size(), 39))));
   }
   prova::comprova("word-length", casos);
 }
@@ -172,8 +175,8 @@ TEST(TextCount, EveryByteUpToTheEndOfInput) {
                                                                     "b\0c\n",
                                                                     6))};
   for (int i = 0; i < 40; i++) {
-    std::string text(atzar() % 400, ' ');
-    for (char &c : text) c = static_cast<char>(atzar() % 4 ? atzar() % 256 : '\n');
+    std::string text(atzar_lectura() % 400, ' ');
+    for (char &c : text) c = static_cast<char>(atzar_lectura() % 4 ? atzar_lectura() % 256 : '\n');
     casos.push_back(cas("random " + std::to_string(i), text));
   }
   prova::comprova("text-count", casos);
