@@ -34,25 +34,26 @@ run:
 # programs are built once, in the plain build, and run against both folders
 # of programs; the sanitizer build adds its programs and the unit tests,
 # which run the layer's and the libraries' code in process.
+# The two builds run side by side, each filling the other's waits (a
+# precompiled header, a last link), and one ctest run takes the tests of
+# both (the plain build's ctest includes the sanitizer build's tests).
 # A test that passed is run again only when something it runs has changed
 # (PROVES_TOTES=1 runs them all). A build folder is configured only when its
 # cache lacks the options: cmake --build configures again by itself when a
 # CMakeLists changes, and a one-program change costs no configure.
 configurada = grep -qx '$(2)' $(1)/CMakeCache.txt 2>/dev/null
 test: prepara
-	@echo "== Building the programs and the tests into $(BUILD)"
 	@$(call configurada,$(BUILD),CONSTRUCCIO_SANITITZADA:PATH=$(CURDIR)/$(ASAN)) || \
 	  cmake -S . -B $(BUILD) $(call GENERADOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCONSTRUCCIO_SANITITZADA=$(CURDIR)/$(ASAN) >/dev/null
-	cmake --build $(BUILD) -j$(JOBS)
-	@echo "== Building the programs and the unit tests with AddressSanitizer and UndefinedBehaviorSanitizer into $(ASAN)"
 	@$(call configurada,$(ASAN),PROVES_PROGRAMES:BOOL=OFF) || \
 	  cmake -S . -B $(ASAN) $(call GENERADOR,$(ASAN)) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DPROVES_PROGRAMES=OFF >/dev/null
-	cmake --build $(ASAN) -j$(JOBS)
-	@echo "== Running the tests (asan.*: against the sanitizer build's programs)"
+	@echo "== Building the programs and the tests into $(BUILD), and with AddressSanitizer and UndefinedBehaviorSanitizer into $(ASAN)"
+	@cmake --build $(ASAN) -j$(JOBS) & sanititzada=$$!; \
+	  cmake --build $(BUILD) -j$(JOBS); plana=$$?; \
+	  wait $$sanititzada && [ $$plana -eq 0 ]
+	@echo "== Running the tests (asan.*: against the sanitizer build's programs; the unit tests under the sanitizers)"
 	ctest --test-dir $(BUILD) --output-on-failure -j$(TEST_JOBS)
-	@echo "== Running the unit tests under the sanitizers"
-	ctest --test-dir $(ASAN) --output-on-failure -j$(TEST_JOBS)
 
 # The sweep of every program with twenty rounds of random input instead of one.
 sweep: prepara
