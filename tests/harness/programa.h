@@ -89,7 +89,7 @@ struct Cas {
 // programs, which take five times as long to start, a list longer than
 // casos_sanititzats runs that many of its cases, evenly spread from the
 // first to the last: every case still runs against the plain programs.
-constexpr std::size_t casos_sanititzats = 24;
+constexpr std::size_t casos_sanititzats = 12;
 void comprova(const std::string &programa, const std::vector<Cas> &casos);
 
 // Makes bytes with control characters readable in failure messages.
