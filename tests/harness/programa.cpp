@@ -173,15 +173,20 @@ Resultat executa(const Execucio &e) {
   // instead of copying its page tables: thousands of runs, each a little
   // cheaper. A program that cannot start ends as a shell would report it:
   // 127 when it cannot be run, 126 when its folder cannot be entered.
+  // A step that cannot be set up fails the test: without its folder the
+  // program would write into the test's own.
   posix_spawn_file_actions_t accions;
-  posix_spawn_file_actions_init(&accions);
-  posix_spawn_file_actions_adddup2(&accions, entrada[0], STDIN_FILENO);
-  posix_spawn_file_actions_adddup2(&accions, sortida[1], STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&accions, errors[1], STDERR_FILENO);
-  posix_spawn_file_actions_addchdir_np(&accions, e.carpeta.c_str());
+  bool preparat = posix_spawn_file_actions_init(&accions) == 0;
+  int error = -1;
   pid_t fill = -1;
-  int error = posix_spawn(&fill, programa.c_str(), &accions, nullptr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&accions);
+  if (preparat) {
+    preparat = posix_spawn_file_actions_adddup2(&accions, entrada[0], STDIN_FILENO) == 0 &&
+               posix_spawn_file_actions_adddup2(&accions, sortida[1], STDOUT_FILENO) == 0 &&
+               posix_spawn_file_actions_adddup2(&accions, errors[1], STDERR_FILENO) == 0 &&
+               posix_spawn_file_actions_addchdir_np(&accions, e.carpeta.c_str()) == 0;
+    if (preparat) error = posix_spawn(&fill, programa.c_str(), &accions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&accions);
+  }
   close(entrada[0]);
   close(sortida[1]);
   close(errors[1]);
@@ -189,6 +194,7 @@ Resultat executa(const Execucio &e) {
     if (fd_entrada >= 0) close(fd_entrada);
     close(sortida[0]);
     close(errors[0]);
+    if (!preparat) ADD_FAILURE() << "could not set up the start of " << programa;
     r.estat = access(programa.c_str(), X_OK) == 0 ? 126 : 127;
     return r;
   }
