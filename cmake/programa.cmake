@@ -13,29 +13,17 @@ endfunction()
 # exercise built by the tests.
 # - <iostream> is refused: see cmake/refusats/iostream.
 # - plataforma.h comes first, so that system("cls") is the console's
-#   interpreter even in a source that does not include it. It is compiled
-#   once, as a precompiled header, for every program: it was half of each
-#   program's compile time.
+#   interpreter even in a source that does not include it. Like the
+#   readers' and the libraries' headers, it includes no <string> or other
+#   heavy header, so a program compiles in a fifth of a second and needs no
+#   precompiled header (loading one took longer than that).
 # - Texts are the console's code page 850, as its programs wrote them: a
 #   literal "Març" is the bytes the console shows as Març. The programs'
 #   own \x escapes are bytes already and do not change.
-function(opcions_basiques nom)
+function(opcions_programa nom)
   target_include_directories(${nom} BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/refusats)
   target_compile_definitions(${nom} PRIVATE PLATAFORMA_PROGRAMA)
-  target_compile_options(${nom} PRIVATE -fexec-charset=CP850)
-endfunction()
-
-function(opcions_programa nom)
-  opcions_basiques(${nom})
-  if(NOT TARGET capcalera_programes)
-    set(buit ${CMAKE_BINARY_DIR}/capcalera_programes.cpp)
-    file(CONFIGURE OUTPUT ${buit} CONTENT "")
-    add_library(capcalera_programes OBJECT ${buit})
-    opcions_basiques(capcalera_programes)
-    target_link_libraries(capcalera_programes PRIVATE plataforma_capcaleres)
-    target_precompile_headers(capcalera_programes PRIVATE ${PROJECT_SOURCE_DIR}/plataforma/include/plataforma.h)
-  endif()
-  target_precompile_headers(${nom} REUSE_FROM capcalera_programes)
+  target_compile_options(${nom} PRIVATE -fexec-charset=CP850 -include ${PROJECT_SOURCE_DIR}/plataforma/include/plataforma.h)
 endfunction()
 
 # One call per deliverable: programa(<name> [ARGUMENTS] [libraries...])

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pagina_codis.h"
 #include "plataforma.h"
 #include "portafoli.h"
 

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -289,6 +290,35 @@ int escaneja(const char *format, void *const *desti) {
     if (!suprimida) desats++;
   }
   return desats;
+}
+
+bool llegeix_linia(std::string &linia) {
+  linia.clear();
+  int c = std::getchar();
+  if (c == EOF) return false;
+  while (c != EOF && c != '\n') {
+    linia.push_back(static_cast<char>(c));
+    c = std::getchar();
+  }
+  return true;
+}
+
+bool llegeix_linia(char *desti, std::size_t mida) {
+  std::string linia;
+  bool llegida = llegeix_linia(linia);
+  std::size_t n = linia.size() < mida - 1 ? linia.size() : mida - 1;
+  std::memcpy(desti, linia.data(), n);
+  desti[n] = '\0';
+  return llegida;
+}
+
+bool llegeix_camp(char *camp, std::size_t mida, void (*neteja)(char *)) {
+  std::string linia;
+  if (!llegeix_linia(linia)) return false;
+  if (neteja) neteja(linia.data());
+  std::memset(camp, 0, mida);
+  std::strncpy(camp, linia.c_str(), mida - 1);
+  return true;
 }
 
 }  // namespace lectura

@@ -12,8 +12,7 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <cstring>
-#include <string>
+#include <iosfwd>  // std::string, declared: a program that reads into one includes <string>
 #include <type_traits>
 
 #include "plataforma.h"
@@ -206,27 +205,11 @@ bool demana(const char *text, T &valor, std::type_identity_t<T> minim, std::type
 
 // Reads the rest of the current line into linia, without its line feed.
 // Returns false when input had already ended (nothing was read).
-inline bool llegeix_linia(std::string &linia) {
-  linia.clear();
-  int c = std::getchar();
-  if (c == EOF) return false;
-  while (c != EOF && c != '\n') {
-    linia.push_back(static_cast<char>(c));
-    c = std::getchar();
-  }
-  return true;
-}
+bool llegeix_linia(std::string &linia);
 
 // Same, into a buffer of mida bytes: keeps the first mida - 1 characters,
 // drops the rest of the line, and always terminates the text.
-inline bool llegeix_linia(char *desti, std::size_t mida) {
-  std::string linia;
-  bool llegida = llegeix_linia(linia);
-  std::size_t n = linia.size() < mida - 1 ? linia.size() : mida - 1;
-  std::memcpy(desti, linia.data(), n);
-  desti[n] = '\0';
-  return llegida;
-}
+bool llegeix_linia(char *desti, std::size_t mida);
 
 // Reads one integer reply and drops the rest of its line. Returns 1 with the
 // number, 0 when the reply was not a number (its line is dropped too), or
@@ -240,14 +223,7 @@ inline int llegeix_enter(int *valor) {
 // Reads a line into a text field of mida bytes: the field is zero-filled and
 // keeps the line's first mida - 1 characters, after neteja (when given) has
 // worked on the whole line. False at end of input (the field is untouched).
-inline bool llegeix_camp(char *camp, std::size_t mida, void (*neteja)(char *) = nullptr) {
-  std::string linia;
-  if (!llegeix_linia(linia)) return false;
-  if (neteja) neteja(linia.data());
-  std::memset(camp, 0, mida);
-  std::strncpy(camp, linia.c_str(), mida - 1);
-  return true;
-}
+bool llegeix_camp(char *camp, std::size_t mida, void (*neteja)(char *) = nullptr);
 
 }  // namespace lectura
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "intern.h"
+#include "pagina_codis.h"
 #include "plataforma.h"
 #include "tecles.h"
 

@@ -12,8 +12,6 @@
 #define PLATAFORMA_H
 
 #include <cstdio>
-#include <string>
-#include <string_view>
 
 namespace plataforma {
 
@@ -89,14 +87,6 @@ void srand(unsigned semilla);
 // as a file, in any mode: EISDIR.
 FILE *fopen(const char *nom, const char *mode);
 
-// For text that is the user's rather than the console's (file names and
-// arguments typed for another program): whether the user's locale is
-// UTF-8; the UTF-8 form of code page bytes, as a UTF-8 terminal shows them
-// (bytes below 128 unchanged); and UTF-8 text as code page bytes, "?" for a
-// character the code page lacks.
-bool terminal_utf8();
-std::string de_pagina_codis(std::string_view bytes);
-std::string a_pagina_codis(std::string_view text);
 // What the print spooler wrote on its error output when closing the printer
 // failed ("lp: Error - No default destination."): empty when it said
 // nothing, or when the last printer opened has not failed.
